@@ -1,0 +1,28 @@
+# Front door: `make test` and `make demo` install what is missing, configure, build and run.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test demo bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+demo: build
+	@scripts/demo.sh $(BUILD)
+
+bench: build
+	@$(BUILD)/bench/ravensoot_bench
+
+clean:
+	@rm -rf $(BUILD) out

@@ -1,0 +1,47 @@
+// Peak follower slopes and the shared sine table.
+#include "dsp/peak_follower.h"
+#include "dsp/sine_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(PeakFollower, RisesByAttackMinusReleaseStepAndFallsByReleaseStep)
+{
+    PeakFollower f;
+    f.setAttackTime(0.01f);
+    f.setReleaseTime(0.1f);
+    // Each rising sample gains attackStep - releaseStep: 1/441 - 1/4410 reaches 1.0 at sample 490.
+    int n = 0;
+    while (f.process(1.0f) < 1.0f)
+        ++n;
+    EXPECT_EQ(n + 1, 490);
+    int m = 0;
+    while (f.process(0.0f) > 0.0f)
+        ++m;
+    EXPECT_EQ(m + 1, 4411);
+}
+
+TEST(PeakFollower, WithoutTimesItStaysAtZeroAndNeverGoesNegativeOrNaN)
+{
+    PeakFollower f;
+    EXPECT_EQ(f.process(1.0f), 0.0f);
+    f.setAttackTime(0.01f);
+    f.setReleaseTime(0.1f);
+    EXPECT_GT(f.process(-1.0f), 0.0f);
+    EXPECT_EQ(f.process(NAN), f.value);
+    EXPECT_TRUE(f.value >= 0.0f);
+}
+
+TEST(SineTable, IsSharedAndInterpolates)
+{
+    auto a = SineTable::acquire();
+    auto b = SineTable::acquire();
+    EXPECT_EQ(a.get(), b.get());
+    EXPECT_EQ(a->lookup(0.0f), 0.0f);
+    EXPECT_NEAR(a->lookup(50.0f), 1.0f, 1e-7);
+    EXPECT_NEAR(a->lookup(150.0f), -1.0f, 1e-7);
+    float mid = a->lookup(199.5f);
+    EXPECT_FLOAT_EQ(mid, (a->values[199] + a->values[200]) * 0.5f);
+    EXPECT_NEAR(a->lookup(25.25f), std::sin(25.25 * M_PI / 100.0), 2e-4);
+}
