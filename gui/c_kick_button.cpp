@@ -35,7 +35,7 @@ void CKickButton::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
         CFrame::ModalLoop loop(frame);
         CPoint at = where;
         float reported = before;
-        for (int32_t now = buttons; (now & kLButton) != 0; now = context->getMouseButtons()) {
+        for (int32_t now = buttons; (now & kLButton) != 0;) {
             value = size.pointInside(at) ? 1.0f : before;
             if (value != reported) {
                 reported = value;
@@ -45,6 +45,7 @@ void CKickButton::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
                 frame->paintDirtyViews();
                 frame->doIdleStuff();
             }
+            now = context->getMouseButtons();
             context->getMouseLocation(at);
         }
         value = 0.0f;
