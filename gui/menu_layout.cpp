@@ -28,9 +28,8 @@ MenuLayout::MenuLayout(const COptionMenu& menu, SystemFont& font)
         columnOf[size_t(i)] = int32_t(columns.size()) - 1;
         y += h;
         tallest = std::max(tallest, y);
-        int32_t wanted = kCheckWidth + font.textWidth(menu.shownText(i), kFontSize) + kTextPadding;
-        if (menu.entryKind(i) == COptionMenu::EntryKind::kSubMenuTitle)
-            wanted += kArrowWidth;
+        // The arrow column is kept free in every row so that text never runs under a sub-menu arrow.
+        int32_t wanted = kCheckWidth + font.textWidth(menu.shownText(i), kFontSize) + kTextPadding + kArrowWidth;
         columns.back().width = std::max(columns.back().width, wanted);
     }
     std::vector<int32_t> lefts;
