@@ -79,11 +79,11 @@ bool CFrame::isOpen() const
     return window && window->isOpen();
 }
 
-void CFrame::idle()
+void CFrame::idle(bool takeInput)
 {
     if (!window)
         return;
-    window->pumpEvents(!isModalLoopRunning() && !closing);
+    window->pumpEvents(takeInput && !isModalLoopRunning() && !closing);
     paintDirtyViews();
 }
 

@@ -20,8 +20,9 @@ public:
     // Creates the window and its back buffer; false when the platform cannot make the window.
     bool open();
     bool isOpen() const;
-    // Takes pending input (unless a modal loop runs, which polls for itself), paints what is dirty, shows it.
-    void idle();
+    // Takes pending input (unless a modal loop runs, which polls for itself, or takeInput is false), paints
+    // what is dirty and shows it.
+    void idle(bool takeInput = true);
     // Paints every dirty view into the back buffer and shows the changed pixels.
     void paintDirtyViews();
     // Repaints everything at the next paint.
