@@ -1,4 +1,5 @@
 // On/off and kick buttons, the default-value click and modifier clicks, driven by scripted input.
+#include "gui/c_draw_context.h"
 #include "gui/c_kick_button.h"
 #include "gui/c_knob.h"
 #include "gui/c_on_off_button.h"
@@ -91,6 +92,32 @@ TEST_F(ToolkitTest, TypeQueriesAnswerTheClassAndItsBases)
     EXPECT_TRUE(frame->isTypeOf("CFrame"));
     EXPECT_TRUE(frame->isTypeOf("CViewContainer"));
     EXPECT_STREQ(frame->getClassName(), "CFrame");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ToolkitTest, ASecondPressWithinTheDoubleClickTimeCountsAsADoubleClick)
+{
+    HeadlessClock::setDoubleClickMs(400);
+    CDrawContext* context = frame->getDrawContext();
+    // Each poll takes a millisecond of the scripted clock: the second press comes 30 ms later.
+    window->release().wait(30).press(5, 5).release();
+    EXPECT_TRUE(context->waitDoubleClick());
+    window->release().wait(500).press(5, 5).release();
+    EXPECT_FALSE(context->waitDoubleClick());
+
+    CKnob knob(CRect(), nullptr, 0, nullptr, nullptr);
+    EXPECT_EQ(knob.getDoubleClickDelay(), 400);
+    HeadlessClock::setDoubleClickMs(100);
+    EXPECT_EQ(CKnob(CRect(), nullptr, 0, nullptr, nullptr).getDoubleClickDelay(), 250);
+    HeadlessClock::setDoubleClickMs(400);
+    EXPECT_FALSE(knob.isDoubleClick());
+    HeadlessClock::advance(399);
+    EXPECT_TRUE(knob.isDoubleClick());
+    HeadlessClock::advance(10);
+    EXPECT_FALSE(knob.isDoubleClick());
 }
 
 }  // namespace
