@@ -17,8 +17,9 @@ struct CRect {
     {
     }
 
-    int32_t width() const { return right - left; }
-    int32_t height() const { return bottom - top; }
+    // Saturated, so that no rectangle, however far out, overflows its size.
+    int32_t width() const { return saturate(int64_t(right) - left); }
+    int32_t height() const { return saturate(int64_t(bottom) - top); }
     bool isEmpty() const { return right <= left || bottom <= top; }
     CPoint topLeft() const { return CPoint(left, top); }
 
@@ -31,6 +32,11 @@ struct CRect {
     CRect& unite(const CRect& other);
     bool pointInside(const CPoint& where) const;
     bool rectOverlap(const CRect& other) const;
+
+    static int32_t saturate(int64_t value)
+    {
+        return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : int32_t(value);
+    }
 
     bool operator==(const CRect& other) const
     {
