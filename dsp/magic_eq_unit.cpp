@@ -71,8 +71,6 @@ void MagicEQUnit::process(float* left, float* right, int count, float amountValu
     boostLeft.flushState();
     highPassRight.flushState();
     boostRight.flushState();
-    if (!std::isfinite(follower.value))
-        follower.reset();
 
     const float dryGain = 1.0f - amount;
     const float limitSteps = sampleRate * 7.5f;
