@@ -55,13 +55,25 @@ void CompressUnit::process(float* left, float* right, int count, float amountVal
         return;
     }
 
-    const bool useFollower = mode != 0.0f;
+    if (mode != 0.0f)
+        run<true>(left, right, count, drive, releaseSamples);
+    else
+        run<false>(left, right, count, drive, releaseSamples);
+    amount = limitedAmount(amountValue);
+}
+
+template <bool useFollower>
+void CompressUnit::run(float* left, float* right, int count, float drive, float releaseSamples)
+{
+    // Working copies: stores to the audio buffers could otherwise alias the state.
+    PeakFollower detector = follower;
+    float g = gain, step = gainStep;
     const float curveSpan = drive - 0.31f;
     for (int i = 0; i < count; ++i) {
         const float xL = left[i];
         const float xR = right[i];
         const float peak = std::max(std::fabs(xL), std::fabs(xR));
-        const float level = useFollower ? follower.process(peak) : peak;
+        const float level = useFollower ? detector.process(peak) : peak;
         float yL = xL * drive;
         float yR = xR * drive;
         const float lv = level * drive;
@@ -69,20 +81,22 @@ void CompressUnit::process(float* left, float* right, int count, float amountVal
             const float t = (1.0f - (lv - 0.31f) / curveSpan) * 0.707107f;
             const float target = (0.5f - t * t) * 1.38f + 0.31f;
             const float r = target / lv;
-            if (r < gain) {
-                gain = r;
-                gainStep = (1.0f - r) / releaseSamples;
+            if (r < g) {
+                g = r;
+                step = (1.0f - r) / releaseSamples;
             }
         }
-        if (gain < 1.0f) {
-            yL = yL * gain;
-            yR = yR * gain;
+        if (g < 1.0f) {
+            yL = yL * g;
+            yR = yR * g;
             // A step below half a float step would leave a shallow reduction in place for good.
-            const float next = gain + gainStep;
-            gain = next == gain ? 1.0f : next;
+            const float next = g + step;
+            g = next == g ? 1.0f : next;
         }
         left[i] = yL;
         right[i] = yR;
     }
-    amount = limitedAmount(amountValue);
+    follower = detector;
+    gain = g;
+    gainStep = step;
 }

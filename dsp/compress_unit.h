@@ -22,4 +22,8 @@ public:
     float gain = 1.0f;
     float gainStep = 0.0f;
     PeakFollower follower;
+
+private:
+    template <bool useFollower>
+    void run(float* left, float* right, int count, float drive, float releaseSamples);
 };

@@ -59,21 +59,6 @@ bool FlangerUnit::canSweep() const
            depth * sampleRate + 2.0f < static_cast<float>(length);
 }
 
-float FlangerUnit::tap(float phase) const
-{
-    float s = sine->lookup(phase);
-    float d = (s + 1.0f) * 0.5f * depth * sampleRate;
-    int j = static_cast<int>(d);
-    float f = d - static_cast<float>(j);
-    int a = readIndex - j + length;
-    if (a >= length)
-        a -= length;
-    int b = a + 1;
-    if (b >= length)
-        b -= length;
-    return (1.0f - f) * buffer[b] + f * buffer[a];
-}
-
 void FlangerUnit::process(float* left, float* right, int count, float amount, float rateHz,
                           float feedbackShare)
 {
@@ -87,30 +72,66 @@ void FlangerUnit::process(float* left, float* right, int count, float amount, fl
     // A rate the table cannot follow would leave the phase stuck outside it for good.
     if (!(increment >= 0.0f && increment < 200.0f))
         increment = 0.0f;
-    const float dryGain = 1.0f - mix;
     const float offset = stereoOffset * 50.0f;
-    const bool sameTaps = offset == 0.0f;
+    if (offset == 0.0f)
+        run<true>(left, right, count, increment, offset);
+    else
+        run<false>(left, right, count, increment, offset);
+}
+
+template <bool sameTaps>
+void FlangerUnit::run(float* left, float* right, int count, float increment, float offset)
+{
+    // Working copies: the delay memory is float too, so its stores could otherwise alias the state.
+    const SineTable& table = *sine;
+    float* const memory = buffer.data();
+    const int n = length;
+    const float sweep = depth;
+    const float rateHz = sampleRate;
+    const float wet = mix;
+    const float dryGain = 1.0f - wet;
+    const float back = feedback;
+    float phase = lfoPhase;
+    int w = writeIndex;
+    int readAt = readIndex;
+
+    auto tap = [&](float p) {
+        const float s = table.lookup(p);
+        const float d = (s + 1.0f) * 0.5f * sweep * rateHz;
+        const int j = static_cast<int>(d);
+        const float f = d - static_cast<float>(j);
+        int a = readAt - j + n;
+        if (a >= n)
+            a -= n;
+        int b = a + 1;
+        if (b >= n)
+            b -= n;
+        return (1.0f - f) * memory[b] + f * memory[a];
+    };
 
     for (int i = 0; i < count; ++i) {
-        lfoPhase += increment;
-        if (lfoPhase >= 200.0f)
-            lfoPhase -= 200.0f;
-        const float tapL = tap(lfoPhase);
+        phase += increment;
+        if (phase >= 200.0f)
+            phase -= 200.0f;
+        const float tapL = tap(phase);
         float tapR = tapL;
         if (!sameTaps) {
-            float p2 = offset + lfoPhase;
+            float p2 = offset + phase;
             if (p2 >= 200.0f)
                 p2 -= 200.0f;
             tapR = tap(p2);
         }
         const float xL = left[i];
         const float xR = right[i];
-        buffer[writeIndex] = ((tapR + tapL) * feedback + (xR + xL)) * 0.5f;
-        left[i] = tapL * mix + xL * dryGain;
-        right[i] = tapR * mix + xR * dryGain;
-        if (++writeIndex >= length)
-            writeIndex = 0;
-        if (++readIndex >= length)
-            readIndex = 0;
+        memory[w] = ((tapR + tapL) * back + (xR + xL)) * 0.5f;
+        left[i] = tapL * wet + xL * dryGain;
+        right[i] = tapR * wet + xR * dryGain;
+        if (++w >= n)
+            w = 0;
+        if (++readAt >= n)
+            readAt = 0;
     }
+    lfoPhase = phase;
+    writeIndex = w;
+    readIndex = readAt;
 }

@@ -35,6 +35,7 @@ public:
 private:
     int samplesOf(float seconds, int atLeast, int atMost) const;
     void restartIndices();
-    float tap(float phase) const;
     bool canSweep() const;
+    template <bool sameTaps>
+    void run(float* left, float* right, int count, float increment, float offset);
 };

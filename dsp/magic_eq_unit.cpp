@@ -72,34 +72,59 @@ void MagicEQUnit::process(float* left, float* right, int count, float amountValu
     highPassRight.flushState();
     boostRight.flushState();
 
-    const float dryGain = 1.0f - amount;
+    if (clipMode)
+        run<true>(left, right, count);
+    else
+        run<false>(left, right, count);
+}
+
+template <bool clip>
+void MagicEQUnit::run(float* left, float* right, int count)
+{
+    // Working copies: stores to the audio buffers could otherwise alias the state and force a reload
+    // of every filter field per sample.
+    BiquadFilter boostL = boostLeft, boostR = boostRight;
+    BiquadFilter highL = highPassLeft, highR = highPassRight;
+    PeakFollower level = follower;
+    float gain = limiterGain, step = limiterStep;
+    const float wetGain = amount;
+    const float dryGain = 1.0f - wetGain;
     const float limitSteps = sampleRate * 7.5f;
+
     for (int i = 0; i < count; ++i) {
         const float xL = left[i];
         const float xR = right[i];
-        float wL = highPassLeft.tick(boostLeft.tick(xL));
-        float wR = highPassRight.tick(boostRight.tick(xR));
-        if (clipMode) {
+        float wL = highL.tick(boostL.tick(xL));
+        float wR = highR.tick(boostR.tick(xR));
+        if (clip) {
             wL = std::min(std::max(wL, -1.0f), 1.0f);
             wR = std::min(std::max(wR, -1.0f), 1.0f);
         } else {
-            const float v = follower.process(std::max(std::fabs(wL), std::fabs(wR)));
+            const float v = level.process(std::max(std::fabs(wL), std::fabs(wR)));
             if (v > 1.0f) {
                 const float r = 1.0f / v;
-                if (r < limiterGain) {
-                    limiterGain = r;
-                    limiterStep = (1.0f - r) / limitSteps;
+                if (r < gain) {
+                    gain = r;
+                    step = (1.0f - r) / limitSteps;
                 }
             }
-            if (limiterGain < 1.0f) {
-                wL *= limiterGain;
-                wR *= limiterGain;
+            if (gain < 1.0f) {
+                wL *= gain;
+                wR *= gain;
                 // A step below half a float step would leave a shallow reduction in place for good.
-                const float next = limiterGain + limiterStep;
-                limiterGain = next == limiterGain ? 1.0f : next;
+                const float next = gain + step;
+                gain = next == gain ? 1.0f : next;
             }
         }
-        left[i] = dryGain * xL + amount * wL;
-        right[i] = dryGain * xR + amount * wR;
+        left[i] = dryGain * xL + wetGain * wL;
+        right[i] = dryGain * xR + wetGain * wR;
     }
+
+    boostLeft = boostL;
+    boostRight = boostR;
+    highPassLeft = highL;
+    highPassRight = highR;
+    follower = level;
+    limiterGain = gain;
+    limiterStep = step;
 }

@@ -31,4 +31,6 @@ private:
     void designBoost();
     void design();
     void clearSections();
+    template <bool clip>
+    void run(float* left, float* right, int count);
 };
