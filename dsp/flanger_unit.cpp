@@ -35,12 +35,12 @@ void FlangerUnit::restartIndices()
     readIndex = samplesOf(depth, 0, length - 1);
 }
 
-void FlangerUnit::setSampleRate(float rate)
+void FlangerUnit::setSampleRate(float sampleRateHz)
 {
-    if (!(rate > 0.0f && rate <= 1e7f))
+    if (!(sampleRateHz > 0.0f && sampleRateHz <= 1e7f))
         return;
-    sampleRate = rate;
-    buffer.assign(static_cast<size_t>(rate * 0.035f + 0.5f), 0.0f);
+    sampleRate = sampleRateHz;
+    buffer.assign(static_cast<size_t>(sampleRateHz * 0.035f + 0.5f), 0.0f);
     lfoPhase = 0.0f;
     restartIndices();
 }

@@ -13,14 +13,14 @@ public:
     // Call after writing minDelay or depth.
     void applyDelayRange();
     // Allocates 35 ms of delay memory.
-    void setSampleRate(float rate);
+    void setSampleRate(float sampleRateHz);
     void reset();
     // amount 0..1 (at most half wet), rateHz the sweep rate, feedback the share of the taps fed back.
     void process(float* left, float* right, int count, float amount, float rateHz, float feedback);
 
-    float minDelay = 0.0012f; // seconds
-    float depth = 0.0043f;    // seconds of sweep above minDelay
-    float rate = 2.0f;        // Hz
+    float minDelay = 0.0012f;  // seconds
+    float depth = 0.0043f;     // seconds of sweep above minDelay
+    float rate = 2.0f;         // Hz
     float stereoOffset = 1.0f; // right tap's phase lead in quarter cycles
     float feedback = 0.0f;
     float mix = 0.5f;

@@ -6,7 +6,7 @@
 
 MagicEQUnit::MagicEQUnit()
 {
-    // Steps stay those of 44.1 kHz whatever the sample rate: the limiter's feel is tuned to them.
+    // These steps are for 44.1 kHz and stay so at every rate: setSampleRate leaves the follower alone.
     follower.setAttackTime(0.0075f);
     follower.setReleaseTime(0.05f);
 }

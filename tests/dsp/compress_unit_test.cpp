@@ -187,19 +187,6 @@ TEST(CompressUnit, UnknownSampleRateLeavesAudioUntouched)
     EXPECT_EQ(r, inR);
 }
 
-TEST(CompressUnit, AnInfiniteSampleDoesNotDisableTheFollower)
-{
-    CompressUnit u = unitAt(kFollowerMode);
-    prime(u, 0.9f, 0.1f);
-    std::vector<float> l(64, 0.0f), r(64, 0.0f);
-    l[5] = INFINITY;
-    run(u, l, r, 0.9f, 0.1f);
-    l = sine(1000.0, 0.9, 44100);
-    r = l;
-    run(u, l, r, 0.9f, 0.1f);
-    EXPECT_LT(peakOf(l, 22050, l.size()), 1.25);
-}
-
 TEST(CompressUnit, AmountsOutsideTheRangeStayFinite)
 {
     CompressUnit u = unitAt(kPeakMode);
