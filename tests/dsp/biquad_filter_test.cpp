@@ -107,6 +107,21 @@ TEST(BiquadFilter, DesignsAboveNyquistStayStableAtLowSampleRates)
     EXPECT_LT(std::fabs(y), 100.0f);
 }
 
+TEST(BiquadFilter, ARequestNoSectionCanCarryKeepsThePreviousDesign)
+{
+    BiquadFilter f;
+    f.setLowPass(kRate, 1000.0f, 0.7f, true);
+    BiquadFilter before = f;
+    f.setHighPass(0.0f, 1000.0f, 1.0f, false); // no sample rate yet
+    f.setBandPass(kRate, 0.0f, 1.0f);          // 0 Hz in the bandwidth form
+    f.setLowPass(kRate, 1000.0f, 0.0f, true);  // Q of 0
+    EXPECT_EQ(f.b0, before.b0);
+    EXPECT_EQ(f.b1, before.b1);
+    EXPECT_EQ(f.b2, before.b2);
+    EXPECT_EQ(f.a1, before.a1);
+    EXPECT_EQ(f.a2, before.a2);
+}
+
 TEST(BiquadFilter, FlushClearsTinyAndNonFiniteState)
 {
     BiquadFilter f;
