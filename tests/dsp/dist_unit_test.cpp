@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -109,23 +108,6 @@ TEST(DistUnit, TubeSaturatesToOneAtFullScaleAndFoldsBackBeyond)
     float justAbove = std::nextafter(0.6f, 1.0f);
     EXPECT_LT(tubed(justAbove, 0.0f), 0.6f);
     EXPECT_NEAR(tubed(justAbove, 0.0f), 0.6f, 3e-7);
-}
-
-TEST(DistUnit, StagesWorkOnWholeBlocksOfBothChannels)
-{
-    DistUnit unit;
-    std::vector<float> l(64), r(64);
-    for (int i = 0; i < 64; ++i) {
-        l[i] = i / 40.0f;
-        r[i] = -i / 50.0f;
-    }
-    std::vector<float> l0 = l, r0 = r;
-    unit.tube(l.data(), r.data(), 64, 0.3f);
-    for (int i = 0; i < 64; ++i) {
-        ASSERT_EQ(l[i], tubed(l0[i], 0.3f));
-        ASSERT_EQ(r[i], tubed(r0[i], 0.3f));
-    }
-    EXPECT_EQ(unit.tubeAmount(), 0.3f);
 }
 
 } // namespace

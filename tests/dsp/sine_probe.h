@@ -21,15 +21,16 @@ double measuredGainDb(Tick tick, double frequencyHz, double sampleRate)
     return 10.0 * std::log10(out / in);
 }
 
-// The same for a stereo unit: process(float* left, float* right, int count) runs one block of blockSize
-// (at most 64) frames in place; the left channel is measured.
+// The same for a stereo unit: process(float* left, float* right, int count) runs one sub-block of 64
+// frames in place; the left channel is measured.
 template <class Process>
-double measuredBlockGainDb(Process process, double frequencyHz, double sampleRate, int blockSize = 64)
+double measuredBlockGainDb(Process process, double frequencyHz, double sampleRate)
 {
     const double w = 2.0 * M_PI * frequencyHz / sampleRate;
     const int settle = 20000, measure = 44100;
     double in = 0.0, out = 0.0;
-    float left[64], right[64], x[64];
+    const int blockSize = 64;
+    float left[blockSize], right[blockSize], x[blockSize];
     for (int start = 0; start < settle + measure; start += blockSize) {
         for (int i = 0; i < blockSize; ++i)
             left[i] = right[i] = x[i] = static_cast<float>(std::sin(w * (start + i)));
