@@ -2,7 +2,7 @@
 #include "params/midi_config_location.h"
 #include "params/midi_controller_map.h"
 #include "params/parameter_table.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
