@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -101,17 +103,28 @@ TEST(ValueText, OutOfRangeValuesGiveShortTextsWithoutOverrun)
     EXPECT_EQ(std::string(buffer), "-21");
 }
 
+// A locale whose decimal point is a comma: an installed one, or one compiled into the build tree.
+bool selectCommaLocale()
+{
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name) != nullptr)
+            return true;
+    const std::string folder = std::string(RAVENSOOT_BINARY_DIR) + "/test-locales";
+    const std::string command = "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" +
+                                folder + "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        return false;
+    setenv("LOCPATH", folder.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
 TEST(ValueText, HostLocaleDoesNotChangeTheDecimalPoint)
 {
-    const char* locales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"};
-    const char* found = nullptr;
-    for (const char* name : locales)
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-            found = name;
-            break;
-        }
-    if (found == nullptr)
-        GTEST_SKIP() << "no locale with a decimal comma installed";
+    if (!selectCommaLocale())
+        GTEST_SKIP() << "no locale with a decimal comma available";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%1.1f", 4.0);
+    ASSERT_STREQ(probe, "4,0"); // the host's locale is really in force
     std::string rate = text(kLfo1Rate, 0.5f);
     std::string tune = textOfValue(kMagicEQTune, 60.0f);
     std::setlocale(LC_NUMERIC, "C");
