@@ -50,7 +50,8 @@ Lfo::Lfo(RandomSource& source) : random(source)
 
 void Lfo::updateSteps()
 {
-    phaseStep = static_cast<double>(frequency) / static_cast<double>(sampleRate);
+    // A float quotient kept in the 64-bit step, like every other operation on float fields.
+    phaseStep = static_cast<double>(frequency / sampleRate);
     slewStep = 1.0f / (sampleRate * 0.01f);
 }
 

@@ -155,8 +155,7 @@ void ProductEngine::process(const float* inL, const float* inR, float* outL, flo
 {
     DenormalGuard denormals;
     if (frames > 0 && sampleRate > 0.0f)
-        songPosition += static_cast<double>(frames) * static_cast<double>(tempo) /
-                        (static_cast<double>(sampleRate) * 60.0);
+        songPosition += static_cast<float>(frames) * tempo / (sampleRate * 60.0f);
 
     // Read only through their targets, but their ramps still run.
     record(kMmFilterType).advance(frames);

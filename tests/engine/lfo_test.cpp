@@ -132,9 +132,9 @@ TEST(Modulation, UnsyncedRateAtHalfIsFourPointZeroOneHertz)
     EngineFixture f("lfo-rate");
     f.engine->setParameter(kLfo1Rate, 0.5f);
     EXPECT_FLOAT_EQ(f.engine->lfo(0).frequency, 4.01f);
-    EXPECT_DOUBLE_EQ(f.engine->lfo(0).phaseStep, 4.01f / 44100.0);
+    EXPECT_EQ(f.engine->lfo(0).phaseStep, 4.01f / 44100.0f);
     f.engine->setSampleRate(48000.0f);
-    EXPECT_DOUBLE_EQ(f.engine->lfo(0).phaseStep, 4.01f / 48000.0);
+    EXPECT_EQ(f.engine->lfo(0).phaseStep, 4.01f / 48000.0f);
 }
 
 TEST(Modulation, SyncedQuarterLocksToTheSongPosition)
