@@ -22,9 +22,8 @@ constexpr int kRow2Top = 310;
 constexpr int kRow2Bottom = 426;
 constexpr int kRow3Top = 434;
 constexpr int kRow3Bottom = 552;
-constexpr int kSelectorRow = 113;
-constexpr int kKnobRowA = 161;
-constexpr int kKnobRowB = 247;
+constexpr int kKnobRowA = 140;
+constexpr int kKnobRowB = 232;
 // Single knob rows sit in the middle of what the header leaves of their panel.
 constexpr int kKnobRow2 = kRow2Top + kHeaderHeight + 16 + kKnob / 2;
 constexpr int kKnobRow3 = kRow3Top + kHeaderHeight + 17 + kKnob / 2;
@@ -51,6 +50,8 @@ class Builder {
     plan.zone = zone;
     model.bitmaps.push_back(plan);
   }
+
+  void onTitleBand() { model.bitmaps.back().onTitleBand = true; }
 
   void control(const std::string& parameter, const std::string& type, const std::string& bitmap,
                const std::string& page, int x1, int y1, int x2 = 0, int y2 = 0) {
@@ -102,15 +103,20 @@ void addBitmaps(Builder& b) {
   b.bitmap("Knob", BitmapKind::Knob, kKnob, kKnob, kKnobFrames);
   b.bitmap("KnobMod", BitmapKind::Knob, kKnob, kKnob, kKnobFrames, Accent::Teal);
   b.bitmap("PowerButton", BitmapKind::PowerButton, 18, 18, 2);
+  b.onTitleBand();
   b.bitmap("PowerButtonMod", BitmapKind::PowerButton, 18, 18, 2, Accent::Teal);
+  b.onTitleBand();
   b.bitmap("LinkButton", BitmapKind::TextToggle, 52, 18, 2, Accent::Amber, "LINK");
   b.bitmap("SyncButton", BitmapKind::TextToggle, 52, 18, 2, Accent::Teal, "SYNC");
   b.bitmap("ClipSwitch", BitmapKind::SegmentSwitch, 80, 18, 2, Accent::Amber, "LIMIT", "CLIP");
   b.bitmap("DetectSwitch", BitmapKind::SegmentSwitch, 100, 18, 2, Accent::Amber, "SMOOTH", "HARD");
   b.bitmap("RandomButton", BitmapKind::KickButton, 98, 24, 2, Accent::Amber, "RANDOMIZE");
   b.bitmap("LfoSelect1", BitmapKind::PageButton, 22, 16, 2, Accent::Teal, "1");
+  b.onTitleBand();
   b.bitmap("LfoSelect2", BitmapKind::PageButton, 22, 16, 2, Accent::Teal, "2");
-  b.bitmap("Selector", BitmapKind::Selector, 150, 20, 3, Accent::Amber, "", "", 24);
+  b.onTitleBand();
+  b.bitmap("Selector", BitmapKind::Selector, 132, 20, 3, Accent::Amber, "", "", 24);
+  b.onTitleBand();
   b.bitmap("SelectorMod", BitmapKind::Selector, 170, 20, 3, Accent::Teal, "", "", 24);
   b.bitmap("SelectorSmall", BitmapKind::Selector, 146, 20, 3, Accent::Teal, "", "", 16);
   // The preset selector's arrow zones are int(image height x 0.26666668) wide: 19 for 3 x 24.
@@ -119,7 +125,7 @@ void addBitmaps(Builder& b) {
   b.bitmap("FaderHandle", BitmapKind::FaderHandle, 28, 14, 1);
   b.bitmap("LevelMeterOn", BitmapKind::MeterOn, 10, kMeterHeight, 1);
   b.bitmap("LevelMeterOff", BitmapKind::MeterOff, 10, kMeterHeight, 1);
-  b.bitmap("BandBar", BitmapKind::RangeBar, 12, kKnobRowB + kKnob / 2 - (kSelectorRow - 10), 1);
+  b.bitmap("BandBar", BitmapKind::RangeBar, 12, kKnobRowB - kKnobRowA + kKnob, 1);
   b.bitmap("XYPad", BitmapKind::XYPad, 146, 146, 1);
   b.bitmap("XYCursor", BitmapKind::XYCursor, 9, 9, 1);
   b.bitmap("FontSelector", BitmapKind::FontStrip, 0, 0, 1);
@@ -165,7 +171,7 @@ void addHeader(Builder& b) {
 void addBandPass(Builder& b) {
   b.section("BAND-PASS", {10, kRow1Top, 262, kRow1Bottom}, "BpFilterOn");
   const int barX = 38;
-  const int barTop = kSelectorRow - 10;
+  const int barTop = kKnobRowA - kKnob / 2;
   const int barBottom = kKnobRowB + kKnob / 2;
   b.decoration(DecorationKind::RangeScale, {barX - 6, barTop, barX + 6, barBottom});
   b.control("BpFilterBar", "VSliderBar", "BandBar", kMain, barX, (barTop + barBottom) / 2);
@@ -188,9 +194,10 @@ void addDistortion(Builder& b) {
 }
 
 void addMultimodeFilter(Builder& b) {
-  b.section("MULTIMODE FILTER", {438, kRow1Top, 700, kRow1Bottom}, "MmFilterOn");
-  b.label("TYPE", 488, kSelectorRow + 4, LabelStyle::Caption, 1, "");
-  b.control("MmFilterType", "Selector", "Selector", kMain, 569, kSelectorRow);
+  // The filter type sits in the title band, so the knobs get the same rows as their neighbours.
+  b.section("FILTER", {438, kRow1Top, 700, kRow1Bottom}, "MmFilterOn");
+  b.label("TYPE", 556, kRow1Top + 15, LabelStyle::Caption, 1, "");
+  b.control("MmFilterType", "Selector", "Selector", kMain, 700 - 6 - 66, kRow1Top + 12);
   b.knob("MmFilterCutoff", 482, kKnobRowA, "CUTOFF");
   b.knob("MmFilterRes", 569, kKnobRowA, "RESONANCE");
   b.knob("MmFilterEnv", 656, kKnobRowA, "ENVELOPE");
@@ -265,13 +272,13 @@ void addMaster(Builder& b) {
   const int bottom = top + kMeterHeight;
   b.decoration(DecorationKind::FaderScale, {732, top, 740, bottom});
   b.control("MasterVolume", "VSlider", "FaderHandle", kMain, 736, top, 736, bottom);
-  b.label("VOLUME", 736, bottom + 24, LabelStyle::Knob, 0, "");
+  b.label("VOLUME", 736, bottom + 22, LabelStyle::Knob, 0, "");
   b.decoration(DecorationKind::MeterSlot, {784, top, 794, bottom});
   b.control("LevelMeterL", "VuMeter", "LevelMeterOn", kMain, 784, top, 794, bottom);
   b.decoration(DecorationKind::MeterSlot, {798, top, 808, bottom});
   b.control("LevelMeterR", "VuMeter", "LevelMeterOn", kMain, 798, top, 808, bottom);
-  b.label("L", 789, bottom + 14, LabelStyle::Scale, 0, "");
-  b.label("R", 803, bottom + 14, LabelStyle::Scale, 0, "");
+  b.label("L", 789, bottom + 22, LabelStyle::Knob, 0, "");
+  b.label("R", 803, bottom + 22, LabelStyle::Knob, 0, "");
   b.knob("MasterMix", 852, top + kMeterHeight / 2, "MIX");
 }
 

@@ -62,6 +62,7 @@ struct BitmapPlan {
   std::string text2;
   int zone = 0;
   std::string page;
+  bool onTitleBand = false;  // sits in a section's title band, whose shade is its ground
 };
 
 // A bitmap font: its glyph strip is the bitmap of the same name.

@@ -5,7 +5,7 @@
 
 std::unique_ptr<Canvas> StepperPainter::paint(const BitmapPlan& plan) const {
   auto canvas = std::make_unique<Canvas>(plan.width, plan.height * 3, true);
-  canvas->fillAll(palette::kPanel);
+  canvas->fillAll(plan.onTitleBand ? palette::kPanelHeader : palette::kPanel);
   for (int frame = 0; frame < 3; ++frame) {
     cairo_t* cr = canvas->cr();
     cairo_save(cr);

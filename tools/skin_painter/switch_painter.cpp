@@ -13,8 +13,7 @@ const TextPen::Style kButtonText{8.0, true, 0.8};
 
 std::unique_ptr<Canvas> SwitchPainter::paint(const BitmapPlan& plan) const {
   auto canvas = std::make_unique<Canvas>(plan.width, plan.height * 2, true);
-  const bool onTitleBand = plan.kind == BitmapKind::PowerButton || plan.kind == BitmapKind::PageButton;
-  canvas->fillAll(onTitleBand ? palette::kPanelHeader : palette::kPanel);
+  canvas->fillAll(plan.onTitleBand ? palette::kPanelHeader : palette::kPanel);
   for (int frame = 0; frame < 2; ++frame) {
     cairo_t* cr = canvas->cr();
     cairo_save(cr);
