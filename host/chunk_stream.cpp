@@ -220,6 +220,18 @@ void ChunkStream::writeInt32BigEndian(std::int32_t value)
     writeRaw(bytes, 4);
 }
 
+void ChunkStream::overwriteInt32BigEndian(std::uint32_t offset, std::int32_t value)
+{
+    if (offset > pos || pos - offset < 4) {
+        failure = true;
+        return;
+    }
+    std::uint32_t end = pos;
+    pos = offset;
+    writeInt32BigEndian(value);
+    pos = end;
+}
+
 bool ChunkStream::readInt32(std::int32_t& value)
 {
     std::uint8_t bytes[4];
@@ -277,5 +289,13 @@ bool ChunkStream::skip(std::uint64_t count)
         return false;
     }
     pos += static_cast<std::uint32_t>(count);
+    return true;
+}
+
+bool ChunkStream::seek(std::uint32_t offset)
+{
+    if (offset > dataSize)
+        return false;
+    pos = offset;
     return true;
 }

@@ -32,6 +32,8 @@ public:
     void writeString(const char* text);
     void writeBytes(const void* data, std::uint32_t count);
     void writeInt32BigEndian(std::int32_t value);
+    // Replaces four bytes already written (a size field known only at the end).
+    void overwriteInt32BigEndian(std::uint32_t offset, std::int32_t value);
 
     // Reads answer false at the end of the data; the value is then 0 and the stream stays at the end.
     bool readInt32(std::int32_t& value);
@@ -43,6 +45,8 @@ public:
     bool readString(char* text, std::size_t capacity);
     // Moves on by count bytes, never past the end; false when fewer were left.
     bool skip(std::uint64_t count);
+    // Moves to an offset within the data; false (and no move) past its end.
+    bool seek(std::uint32_t offset);
 
     std::uint32_t position() const { return pos; }
     std::uint32_t size() const { return dataSize; }

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-constexpr char kPathSeparator = '/';
+#include "engine/path_separator.h"
 
 class ModulePath {
 public:

@@ -46,9 +46,12 @@ bool PluginProgram::write(ChunkStream& stream)
 
 // Every record is consumed whole as its own fields describe, whatever the answer, so one bad record
 // in a bank never shifts the ones after it. A record cut off by the end of the data keeps the name
-// and the values that were there, the rest 0, and answers false.
+// and the values that were there, the rest 0, and answers false; one with no data at all is left alone.
 bool PluginProgram::read(ChunkStream& stream, std::int32_t fileId)
 {
+    // Nothing left of the data (a bank cut short): this program keeps what it had.
+    if (stream.position() >= stream.size())
+        return false;
     for (int i = 0; i < count; ++i)
         values[i] = 0.0f;
 
