@@ -29,11 +29,6 @@ public:
         if (destroyed)
             *destroyed = true;
     }
-    void setProgram(VstInt32 program) override
-    {
-        ++setProgramCalls;
-        AudioEffectX::setProgram(program);
-    }
     void setProgramName(char* name) override { lastName = name; }
     void getProgramName(char* name) override { std::strcpy(name, std::string(100, 'p').c_str()); }
     void getParameterName(VstInt32, char* text) override { std::strcpy(text, std::string(60, 'q').c_str()); }
@@ -43,16 +38,9 @@ public:
             values[index] = value > 0.8f ? 0.8f : value; // a constraint the host must hear about
     }
     float getParameter(VstInt32 index) override { return index >= 0 && index < 5 ? values[index] : 0.0f; }
-    void setSampleRate(float rate) override
-    {
-        ++sampleRateCalls;
-        AudioEffectX::setSampleRate(rate);
-    }
     VstInt32 canDo(char* text) override { return std::strcmp(text, "yes") == 0 ? 1 : -1; }
 
     bool* destroyed;
-    int setProgramCalls = 0;
-    int sampleRateCalls = 0;
     std::string lastName;
     float values[5] = {};
 };
@@ -117,41 +105,12 @@ template <typename Member> long slotOf(Member member)
 
 } // namespace
 
-TEST(AudioEffect, RecordIsFilledAndPointsBackToTheObject)
-{
-    ProbeEffect effect;
-    AEffect* e = effect.getAeffect();
-    EXPECT_EQ(e->magic, kEffectMagic);
-    EXPECT_EQ(e->object, &effect);
-    EXPECT_EQ(e->numPrograms, 4);
-    EXPECT_EQ(e->numParams, 3);
-    EXPECT_EQ(e->numInputs, 1);
-    EXPECT_EQ(e->numOutputs, 2);
-    EXPECT_EQ(e->ioRatio, 1.0f);
-    EXPECT_EQ(e->version, 1);
-    EXPECT_EQ(e->flags, 0);
-    EXPECT_EQ(e->user, nullptr);
-    EXPECT_EQ(effect.getSampleRate(), 44100.0f);
-    EXPECT_EQ(effect.getBlockSize(), 1024);
-}
-
 TEST(AudioEffect, CloseDestroysTheObjectAndAnswersOne)
 {
     bool destroyed = false;
     ProbeEffect* effect = new ProbeEffect(&destroyed);
     EXPECT_EQ(dispatch(effect->getAeffect(), effClose), 1);
     EXPECT_TRUE(destroyed);
-}
-
-TEST(AudioEffect, ProgramIndexOutsideTheBankIsIgnored)
-{
-    ProbeEffect effect;
-    AEffect* e = effect.getAeffect();
-    EXPECT_EQ(dispatch(e, effSetProgram, 0, 4), 0);
-    EXPECT_EQ(dispatch(e, effSetProgram, 0, -1), 0);
-    EXPECT_EQ(effect.setProgramCalls, 0);
-    dispatch(e, effSetProgram, 0, 3);
-    EXPECT_EQ(dispatch(e, effGetProgram), 3);
 }
 
 TEST(AudioEffect, TextsToTheHostAreBoundedAndHostTextsAreReadOnlyToTheirEnd)
@@ -196,51 +155,6 @@ TEST(AudioEffect, AutomationReachesTheHostOnlyForItsParametersWithTheHeldValue)
     EXPECT_EQ(hostOpts[0], 0.8f);
     EXPECT_EQ(hostOpcodes[1], audioMasterBeginEdit);
     EXPECT_EQ(effect.values[4], 0.5f);
-}
-
-TEST(AudioEffect, DefaultAnswersOfTheExtendedSet)
-{
-    ProbeEffect effect;
-    AEffect* e = effect.getAeffect();
-    EXPECT_EQ(dispatch(e, effIdentify), vstFourCC('N', 'v', 'E', 'f'));
-    EXPECT_EQ(dispatch(e, effGetVstVersion), 2300);
-    EXPECT_EQ(dispatch(e, effKeysRequired), 1);
-    EXPECT_EQ(dispatch(e, effGetCurrentMidiProgram), -1);
-    EXPECT_EQ(dispatch(e, effGetNumProgramCategories), 1);
-    EXPECT_EQ(dispatch(e, effCanBeAutomated, 7), 1);
-    EXPECT_EQ(dispatch(e, effGetPlugCategory), 0);
-    EXPECT_EQ(dispatch(e, effSetTotalSampleToProcess, 0, 1234), 1234);
-    EXPECT_EQ(dispatch(e, effConnectInput, 0, 1), 1);
-    EXPECT_EQ(dispatch(e, effGetVu), 0);
-    EXPECT_EQ(dispatch(e, 77), 0);
-    EXPECT_EQ(dispatch(e, 1000), 0);
-    EXPECT_EQ(dispatch(e, -3), 0);
-
-    void* in = e;
-    void* out = e;
-    EXPECT_EQ(dispatch(e, effGetSpeakerArrangement, 0, reinterpret_cast<VstIntPtr>(&in), &out), 0);
-    EXPECT_EQ(in, nullptr);
-    EXPECT_EQ(out, nullptr);
-
-    EXPECT_EQ(dispatch(e, effSetBlockSizeAndSampleRate, 0, 256, nullptr, 96000.0f), 1);
-    EXPECT_EQ(effect.getSampleRate(), 96000.0f);
-    EXPECT_EQ(effect.getBlockSize(), 256);
-    EXPECT_EQ(effect.sampleRateCalls, 0);
-    dispatch(e, effSetSampleRate, 0, 0, nullptr, 48000.0f);
-    EXPECT_EQ(effect.sampleRateCalls, 1);
-}
-
-TEST(AudioEffect, EditorRequestsAnswerZeroWithoutAnEditor)
-{
-    ProbeEffect effect;
-    AEffect* e = effect.getAeffect();
-    ERect* rect = reinterpret_cast<ERect*>(0x1);
-    EXPECT_EQ(dispatch(e, effEditGetRect, 0, 0, &rect), 0);
-    EXPECT_EQ(dispatch(e, effEditOpen, 0, 0, e), 0);
-    EXPECT_EQ(dispatch(e, effEditKeyDown, 'a', 65, nullptr, 2.0f), 0);
-    EXPECT_EQ(dispatch(e, effSetEditKnobMode, 0, 2), 0);
-    EXPECT_EQ(dispatch(e, effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 0);
-    EXPECT_EQ(e->flags & effFlagsHasEditor, 0);
 }
 
 TEST(AudioEffect, EditorSeamRoutesRequestsAndIsDeletedWithThePlugin)

@@ -105,32 +105,6 @@ TEST(ChunkStream, ReadsStopAtTheEndOfTheData)
     EXPECT_EQ(text.position(), 2u);
 }
 
-TEST(ChunkStream, LongTextIsConsumedWholeButCutToTheField)
-{
-    std::string longName(100, 'x');
-    std::vector<unsigned char> data(longName.begin(), longName.end());
-    data.push_back(0);
-    data.push_back(42);
-    ChunkStream in;
-    ASSERT_TRUE(in.openMemoryRead(data.data(), static_cast<std::uint32_t>(data.size())));
-    char field[64];
-    EXPECT_TRUE(in.readString(field, sizeof(field)));
-    EXPECT_EQ(std::string(field), std::string(63, 'x'));
-    EXPECT_EQ(in.position(), 101u);
-}
-
-TEST(ChunkStream, WritePastTheBufferFailsWithoutTouchingIt)
-{
-    unsigned char buffer[6] = {9, 9, 9, 9, 9, 9};
-    ChunkStream out;
-    ASSERT_TRUE(out.openMemoryWrite(buffer, 4));
-    out.writeInt32(1);
-    out.writeByte(2);
-    EXPECT_TRUE(out.failed());
-    EXPECT_EQ(buffer[4], 9);
-    EXPECT_FALSE(out.close());
-}
-
 TEST(ChunkStream, FileWriteReplacesTheTargetOnlyWhenComplete)
 {
     std::string folder = scratchFolder("chunk_stream_write");

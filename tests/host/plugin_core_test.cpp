@@ -261,3 +261,33 @@ TEST(PluginCore, EditorIsDestroyedBeforeTheEngine)
     delete plugin;
     EXPECT_TRUE(engineAlive);
 }
+
+namespace {
+
+class WheelEditor : public AEffEditor {
+public:
+    explicit WheelEditor(AudioEffect* effect) : AEffEditor(effect) { effect->setEditor(this); }
+    bool onWheel(float distance) override
+    {
+        last = distance;
+        return distance > 0.0f;
+    }
+    float last = 0.0f;
+};
+
+} // namespace
+
+TEST(PluginCore, WheelReachesAnEditorThroughVendorSpecific)
+{
+    ProductPlugin plugin(&InProcessHost::callback);
+    AEffect* e = plugin.getAeffect();
+    WheelEditor* editor = new WheelEditor(&plugin);
+    EXPECT_EQ(e->flags & effFlagsHasEditor, effFlagsHasEditor);
+    EXPECT_EQ(e->dispatcher(e, effVendorSpecific, 0x73744341, 0x57686565, nullptr, 2.0f), 1);
+    EXPECT_EQ(editor->last, 2.0f);
+    EXPECT_EQ(e->dispatcher(e, effVendorSpecific, 0x73744341, 0x57686565, nullptr, -1.0f), 0);
+    EXPECT_EQ(editor->last, -1.0f);
+    EXPECT_EQ(e->dispatcher(e, effVendorSpecific, 0x73744341, 0x12345678, nullptr, 3.0f), 0);
+    EXPECT_EQ(editor->last, -1.0f);
+    EXPECT_EQ(e->dispatcher(e, effSetEditKnobMode, 0, 1, nullptr, 0.0f), 1);
+}

@@ -113,39 +113,6 @@ TEST(PluginProgram, ConstructionLeavesZerosAndClearBringsTheDefaults)
     EXPECT_EQ(nonZero, 23); // 25 defaults, two of which are 0
 }
 
-TEST(PluginProgram, RoundTripRestoresNameAndValuesBitForBit)
-{
-    ProductProgram source;
-    source.setName("Warm Pad");
-    for (int i = 0; i < 53; ++i)
-        source.setValue(i, std::nextafter(static_cast<float>(i) / 53.0f, 1.0f));
-    ProductProgram copy;
-    std::uint32_t consumed = 0;
-    std::vector<unsigned char> bytes = written(source);
-    EXPECT_TRUE(readInto(copy, bytes, kProductId, &consumed));
-    EXPECT_EQ(consumed, bytes.size());
-    EXPECT_STREQ(copy.getName(), "Warm Pad");
-    for (int i = 0; i < 53; ++i)
-        EXPECT_EQ(copy.getValue(i), source.getValue(i)) << i;
-}
-
-TEST(PluginProgram, ForeignRecordKeepsItsNameAndStaysInStep)
-{
-    RecordBytes bank;
-    bank.record(3.0f, "First", 53, 0.5f);
-    bank.record(3.0f, "Second", 53, 0.5f);
-    ChunkStream in;
-    in.openMemoryRead(bank.bytes.data(), static_cast<std::uint32_t>(bank.bytes.size()));
-    ProductProgram a, b;
-    EXPECT_TRUE(a.read(in, 0x11223344));
-    EXPECT_TRUE(b.read(in, 0x11223344));
-    EXPECT_STREQ(a.getName(), "First");
-    EXPECT_STREQ(b.getName(), "Second");
-    EXPECT_TRUE(allZero(a));
-    EXPECT_TRUE(allZero(b));
-    EXPECT_EQ(in.position(), bank.bytes.size());
-}
-
 TEST(PluginProgram, BadVersionOrCountGivesZerosAndTheNextRecordStillReads)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -179,18 +146,6 @@ TEST(PluginProgram, BadVersionOrCountGivesZerosAndTheNextRecordStillReads)
         EXPECT_STREQ(second.getName(), "Next") << c.version << " " << c.count;
         EXPECT_EQ(second.getValue(0), 0.25f);
     }
-}
-
-TEST(PluginProgram, ShorterCountFillsTheRestWithZero)
-{
-    RecordBytes bytes;
-    bytes.record(3.0f, "Short", 3, 0.5f);
-    ProductProgram program;
-    program.setValue(10, 1.0f);
-    EXPECT_TRUE(readInto(program, bytes.bytes, kProductId));
-    EXPECT_EQ(program.getValue(2), 0.5f);
-    EXPECT_EQ(program.getValue(3), 0.0f);
-    EXPECT_EQ(program.getValue(10), 0.0f);
 }
 
 TEST(PluginProgram, TruncatedRecordsNeverReadPastTheData)
