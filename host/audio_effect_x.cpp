@@ -1,6 +1,8 @@
 // The extended layer of the plug-in interface: requests 25..76 and the wrappers of the host's requests.
 #include "host/audio_effect_x.h"
 
+#include <cmath>
+
 #include "host/aeff_editor.h"
 #include "host/host_text.h"
 
@@ -485,7 +487,9 @@ bool AudioEffectX::getSpeakerArrangement(void** pluginInput, void** pluginOutput
 void AudioEffectX::setBlockSizeAndSampleRate(VstInt32 size, float rate)
 {
     blockSize = size;
-    sampleRate = rate;
+    // Only stored, as the interface has it; a rate that is no rate is ignored like in setSampleRate.
+    if (std::isfinite(rate) && rate > 0.0f)
+        sampleRate = rate;
 }
 
 bool AudioEffectX::setBypass(bool)

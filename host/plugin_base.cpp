@@ -124,7 +124,8 @@ void PluginBase::processBlock(const float* inL, const float* inR, float* outL, f
         silenceCounter = (silenceCounter + n) % kSilenceCounterModulo;
     else
         silenceCounter = 0;
-    std::uint32_t tailFrames = static_cast<std::uint32_t>(engine->getSilenceTime() * sampleRate);
+    float tail = engine->getSilenceTime() * sampleRate;
+    std::uint32_t tailFrames = tail >= 0.0f && tail < 4.0e9f ? static_cast<std::uint32_t>(tail) : 0xFFFFFFFFu;
 
     // Raise the flag before looking at bypass: randomize sets bypass and then waits for the flag to drop,
     // so it never rewrites the engine in the middle of a block.

@@ -139,8 +139,21 @@ TEST_F(PluginAudio, SampleRatesThatAreNotUsableAreIgnored)
     host.dispatch(effSetSampleRate, 0, 0, nullptr, -48000.0f);
     host.dispatch(effSetSampleRate, 0, 0, nullptr, std::numeric_limits<float>::quiet_NaN());
     host.dispatch(effSetSampleRate, 0, 0, nullptr, std::numeric_limits<float>::infinity());
+    host.dispatch(effSetBlockSizeAndSampleRate, 0, 512, nullptr, std::numeric_limits<float>::quiet_NaN());
     // Still 44.1 kHz: the silence tail is 43 blocks long, not 0 or endless.
     for (int block = 1; block <= 43; ++block) {
+        Block b = silentEndsWithAPeak();
+        ASSERT_TRUE(processedReplacing(b)) << block;
+    }
+    Block b = silentEndsWithAPeak();
+    EXPECT_FALSE(processedReplacing(b));
+}
+
+TEST_F(PluginAudio, StoredSampleRateSetsTheSilenceTail)
+{
+    // 48 kHz: 24,000 frames of tail, so 46 silent blocks are processed and the 47th passes through.
+    EXPECT_EQ(host.dispatch(effSetBlockSizeAndSampleRate, 0, 512, nullptr, 48000.0f), 1);
+    for (int block = 1; block <= 46; ++block) {
         Block b = silentEndsWithAPeak();
         ASSERT_TRUE(processedReplacing(b)) << block;
     }

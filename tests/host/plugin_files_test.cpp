@@ -186,7 +186,8 @@ TEST(BankFiles, FactoryBankNameCarriesTheBankLetter)
     EXPECT_FALSE(plugin->loadFactoryBank(2));
     EXPECT_FALSE(plugin->loadFactoryBank(-1));
     EXPECT_FALSE(plugin->loadFactoryBank(26));
-    std::filesystem::remove_all(data);
+    std::error_code ignored;
+    std::filesystem::remove_all(data, ignored);
 }
 
 TEST(ProgramFiles, WarmPadIsNamedAfterTheFileAnd289Bytes)
