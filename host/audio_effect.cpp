@@ -7,6 +7,7 @@
 
 #include "host/aeff_editor.h"
 #include "host/host_text.h"
+#include "params/fixed_text.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ void formatFixed(double value, int decimals, char* text)
     auto result
         = std::to_chars(buffer, buffer + sizeof(buffer) - 1, value, std::chars_format::fixed, decimals);
     *result.ptr = '\0';
-    HostText::copy(text, kVstMaxParamStrLen, result.ec == std::errc() ? buffer : "Huge!");
+    copyFixedText(text, kVstMaxParamStrLen, result.ec == std::errc() ? buffer : "Huge!");
 }
 
 AudioEffect* objectOf(AEffect* e)
@@ -124,7 +125,7 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
     case effGetProgramName:
         if (hostText) {
             getProgramName(scratch);
-            HostText::copy(hostText, kHostProgramNameBytes, scratch);
+            copyFixedText(hostText, kHostProgramNameBytes, scratch);
         }
         return 0;
     case effGetParamLabel:
@@ -137,7 +138,7 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
                 getParameterDisplay(index, scratch);
             if (opcode == effGetParamName)
                 getParameterName(index, scratch);
-            HostText::copy(hostText, kHostParameterTextBytes, scratch);
+            copyFixedText(hostText, kHostParameterTextBytes, scratch);
         }
         return 0;
     case effGetVu:
@@ -382,7 +383,7 @@ bool AudioEffect::isOutputConnected(VstInt32 output)
 void AudioEffect::dB2string(float value, char* text)
 {
     if (value <= 0.0f) {
-        HostText::copy(text, kVstMaxParamStrLen, "-oo");
+        copyFixedText(text, kVstMaxParamStrLen, "-oo");
         return;
     }
     formatFixed(20.0 * std::log10(static_cast<double>(value)), 2, text);
@@ -391,7 +392,7 @@ void AudioEffect::dB2string(float value, char* text)
 void AudioEffect::Hz2string(float samples, char* text)
 {
     if (samples == 0.0f) {
-        HostText::copy(text, kVstMaxParamStrLen, "0");
+        copyFixedText(text, kVstMaxParamStrLen, "0");
         return;
     }
     formatFixed(static_cast<double>(sampleRate) / samples, 2, text);
@@ -412,13 +413,13 @@ void AudioEffect::long2string(long value, char* text)
     if (!text)
         return;
     if (value >= 10000000L || value <= -1000000L) {
-        HostText::copy(text, kVstMaxParamStrLen, "Huge!");
+        copyFixedText(text, kVstMaxParamStrLen, "Huge!");
         return;
     }
     char buffer[32];
     auto result = std::to_chars(buffer, buffer + sizeof(buffer) - 1, value);
     *result.ptr = '\0';
-    HostText::copy(text, kVstMaxParamStrLen, buffer);
+    copyFixedText(text, kVstMaxParamStrLen, buffer);
 }
 
 void AudioEffect::setEditor(AEffEditor* newEditor)

@@ -5,6 +5,7 @@
 
 #include "host/aeff_editor.h"
 #include "host/host_text.h"
+#include "params/fixed_text.h"
 
 AudioEffectX::AudioEffectX(audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams)
     : AudioEffect(audioMaster, numPrograms, numParams)
@@ -33,7 +34,7 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
             return 0;
         bool known = getProgramNameIndexed(static_cast<VstInt32>(value), index, scratch);
         if (known)
-            HostText::copy(hostText, kHostProgramNameBytes, scratch);
+            copyFixedText(hostText, kHostProgramNameBytes, scratch);
         return known ? 1 : 0;
     }
     case effCopyProgram:
@@ -72,22 +73,22 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
     case effGetEffectName:
         if (!hostText || !getEffectName(scratch))
             return 0;
-        HostText::copy(hostText, kVstMaxEffectNameLen, scratch);
+        copyFixedText(hostText, kVstMaxEffectNameLen, scratch);
         return 1;
     case effGetErrorText:
         if (!hostText || !getErrorText(scratch))
             return 0;
-        HostText::copy(hostText, kVstMaxLabelLen, scratch);
+        copyFixedText(hostText, kVstMaxLabelLen, scratch);
         return 1;
     case effGetVendorString:
         if (!hostText || !getVendorString(scratch))
             return 0;
-        HostText::copy(hostText, kVstMaxVendorStrLen, scratch);
+        copyFixedText(hostText, kVstMaxVendorStrLen, scratch);
         return 1;
     case effGetProductString:
         if (!hostText || !getProductString(scratch))
             return 0;
-        HostText::copy(hostText, kVstMaxProductStrLen, scratch);
+        copyFixedText(hostText, kVstMaxProductStrLen, scratch);
         return 1;
     case effGetVendorVersion:
         return getVendorVersion();

@@ -1,19 +1,5 @@
-// Bounded text copies between our fixed fields and buffers that belong to the host.
+// Reading texts that belong to the host, which may lack their terminator.
 #include "host/host_text.h"
-
-void HostText::copy(char* dst, std::size_t capacity, const char* src)
-{
-    if (!dst || capacity == 0)
-        return;
-    std::size_t n = 0;
-    if (src) {
-        while (n + 1 < capacity && src[n] != '\0') {
-            dst[n] = src[n];
-            ++n;
-        }
-    }
-    dst[n] = '\0';
-}
 
 void HostText::readFromHost(char* dst, std::size_t capacity, const char* src, std::size_t maxBytes)
 {

@@ -1,13 +1,12 @@
 // Where the module file lies: asks the dynamic loader which file holds our own code.
 #include "host/module_path.h"
+#include "params/fixed_text.h"
 
 #include <dlfcn.h>
 
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-
-#include "host/host_text.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ bool ModulePath::modulePath(char* path, std::size_t capacity)
     const char* found = absolute ? absolute : info.dli_fname;
     bool fits = std::strlen(found) < capacity;
     if (fits)
-        HostText::copy(path, capacity, found);
+        copyFixedText(path, static_cast<int>(capacity), found);
     std::free(absolute);
     return fits;
 }
@@ -46,7 +45,7 @@ void ModulePath::split(const char* path, char* folder, std::size_t folderCapacit
     const char* lastSeparator = std::strrchr(path, kPathSeparator);
     if (folder && folderCapacity > 0) {
         if (!lastSeparator) {
-            HostText::copy(folder, folderCapacity, ".");
+            copyFixedText(folder, static_cast<int>(folderCapacity), ".");
         } else {
             std::size_t length = static_cast<std::size_t>(lastSeparator - path);
             if (length >= folderCapacity)

@@ -10,10 +10,10 @@
 #include "engine/engine_base.h"
 #include "host/aeff_editor.h"
 #include "host/chunk_stream.h"
-#include "host/host_text.h"
 #include "host/module_path.h"
 #include "host/plugin_editor_link.h"
 #include "host/plugin_program.h"
+#include "params/fixed_text.h"
 
 namespace {
 
@@ -278,13 +278,13 @@ bool PluginBase::getOutputProperties(VstInt32 index, VstPinProperties* propertie
 
 bool PluginBase::getEffectName(char* name)
 {
-    HostText::copy(name, kVstMaxEffectNameLen, "Raven Audio Plugin");
+    copyFixedText(name, kVstMaxEffectNameLen, "Raven Audio Plugin");
     return true;
 }
 
 bool PluginBase::getVendorString(char* text)
 {
-    HostText::copy(text, kVstMaxVendorStrLen, "Raven Audio");
+    copyFixedText(text, kVstMaxVendorStrLen, "Raven Audio");
     return true;
 }
 

@@ -7,9 +7,9 @@
 #include "engine/engine_base.h"
 #include "host/bank_file.h"
 #include "host/chunk_stream.h"
-#include "host/host_text.h"
 #include "host/plugin_editor_link.h"
 #include "host/plugin_program.h"
+#include "params/fixed_text.h"
 
 PluginProgram* PluginBase::getProgramRecord(int index) const
 {
@@ -49,14 +49,14 @@ void PluginBase::getProgramName(char* name)
     if (std::strcmp(stored, "Init") == 0)
         std::snprintf(name, PluginProgram::kNameBytes, "Init %d", static_cast<int>(curProgram + 1));
     else
-        HostText::copy(name, PluginProgram::kNameBytes, stored);
+        copyFixedText(name, PluginProgram::kNameBytes, stored);
 }
 
 bool PluginBase::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
 {
     if (!text || !validProgram(index))
         return false;
-    HostText::copy(text, PluginProgram::kNameBytes, programs[index]->getName());
+    copyFixedText(text, PluginProgram::kNameBytes, programs[index]->getName());
     return true;
 }
 
@@ -213,7 +213,7 @@ bool PluginBase::saveProgramFile(const char* path)
     if (!stream.openFileWrite(path))
         return false;
     char oldName[PluginProgram::kNameBytes];
-    HostText::copy(oldName, sizeof(oldName), current.getName());
+    copyFixedText(oldName, sizeof(oldName), current.getName());
     char name[PluginProgram::kNameBytes];
     BankFile::programNameFromPath(path, name, sizeof(name));
     current.setName(name);

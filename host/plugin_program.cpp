@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "host/chunk_stream.h"
-#include "host/host_text.h"
+#include "params/fixed_text.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ PluginProgram::PluginProgram(int count, std::int32_t id)
     : values(new float[count > 0 ? count : 1]()), count(count > 0 ? count : 0), id(id)
 {
     std::memset(name, 0, sizeof(name));
-    HostText::copy(name, sizeof(name), "Init");
+    copyFixedText(name, sizeof(name), "Init");
     loadDefaults();
 }
 
@@ -112,7 +112,7 @@ void PluginProgram::copyFrom(const PluginProgram& other)
 void PluginProgram::setName(const char* text)
 {
     std::memset(name, 0, sizeof(name));
-    HostText::copy(name, sizeof(name), text ? text : "");
+    copyFixedText(name, sizeof(name), text ? text : "");
 }
 
 float PluginProgram::getValue(int index) const

@@ -6,9 +6,9 @@
 
 #include "engine/product_engine.h"
 #include "host/aeff_editor.h"
-#include "host/host_text.h"
 #include "host/plugin_editor_link.h"
 #include "host/product_program.h"
+#include "params/fixed_text.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ ProductPlugin::~ProductPlugin()
 
 bool ProductPlugin::getEffectName(char* name)
 {
-    HostText::copy(name, kVstMaxEffectNameLen, "Raven Soot 3");
+    copyFixedText(name, kVstMaxEffectNameLen, "Raven Soot 3");
     return true;
 }
 
