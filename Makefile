@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo bench clean
+.PHONY: all deps configure build test demo bench skin clean
 
 all: build
 
@@ -23,6 +23,10 @@ demo: build
 
 bench: build
 	@$(BUILD)/bench/ravensoot_bench
+
+# Redraws the default skin (data/RavenSootData/Skins/default) and its preview pictures in out/.
+skin: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target skin
 
 clean:
 	@rm -rf $(BUILD) out

@@ -24,3 +24,38 @@ foreach(platform headless x11)
   add_library(ravensoot_platform_${platform} OBJECT ${PLATFORM_SOURCES} ${RS_EMPTY_SOURCE})
   target_link_libraries(ravensoot_platform_${platform} PUBLIC ravensoot_plugin)
 endforeach()
+
+# The module a host loads. Only the two entry points leave it (the version script hides everything else,
+# the C++ runtime's inline symbols included), and it must link with nothing left undefined.
+set(RS_ENTRY_SOURCE ${CMAKE_SOURCE_DIR}/host/vst_entry.cpp)
+set(RS_MODULE_DIR ${CMAKE_BINARY_DIR}/vst)
+if(EXISTS ${RS_ENTRY_SOURCE})
+  add_library(RavenSoot3 MODULE ${RS_ENTRY_SOURCE})
+  target_link_libraries(RavenSoot3 PRIVATE ravensoot_platform_${RAVENSOOT_PLATFORM} ravensoot_plugin ravensoot_core)
+  set_target_properties(RavenSoot3 PROPERTIES
+    PREFIX ""
+    SUFFIX ".so"
+    LIBRARY_OUTPUT_DIRECTORY ${RS_MODULE_DIR}
+    LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/module_exports.map)
+  target_link_options(RavenSoot3 PRIVATE
+    -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/module_exports.map
+    -Wl,--no-undefined
+    -Wl,--exclude-libs,ALL)
+
+  # A host loads the module straight from the build folder: the data folder sits beside it.
+  file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
+  set(RS_DATA_COPY COMMAND ${CMAKE_COMMAND} -E make_directory ${RS_MODULE_DIR}/RavenSootData)
+  if(RS_DATA_FILES)
+    list(APPEND RS_DATA_COPY
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/RavenSootData ${RS_MODULE_DIR}/RavenSootData)
+  endif()
+  add_custom_target(ravensoot_data ALL ${RS_DATA_COPY} COMMENT "Copying RavenSootData beside the module")
+  add_dependencies(RavenSoot3 ravensoot_data)
+
+  install(TARGETS RavenSoot3 LIBRARY DESTINATION ${RAVENSOOT_VST_DIR})
+  if(RS_DATA_FILES)
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/RavenSootData DESTINATION ${RAVENSOOT_VST_DIR})
+  else()
+    install(DIRECTORY DESTINATION ${RAVENSOOT_VST_DIR}/RavenSootData)
+  endif()
+endif()

@@ -35,18 +35,24 @@ DesignTerms terms(float sampleRate, float frequencyHz, float qOrBandwidth, bool 
 float flushed(double v)
 {
     float f = static_cast<float>(v);
-    return (f > -1e-15f && f < 1e-15f) ? 0.0f : f;
+    return (f > -1e-15 && f < 1e-15) ? 0.0f : f;
 }
 
 } // namespace
 
 void BiquadFilter::store(double nb0, double nb1, double nb2, double na0, double na1, double na2)
 {
-    b0 = flushed(nb0 / na0);
-    b1 = flushed(nb1 / na0);
-    b2 = flushed(nb2 / na0);
-    a1 = flushed(na1 / na0);
-    a2 = flushed(na2 / na0);
+    // A request no section can carry (no sample rate yet, 0 Hz in the bandwidth form, Q of 0) keeps the
+    // previous design instead of filling the section with NaN.
+    const double q[5] = {nb0 / na0, nb1 / na0, nb2 / na0, na1 / na0, na2 / na0};
+    for (double v : q)
+        if (!std::isfinite(v))
+            return;
+    b0 = flushed(q[0]);
+    b1 = flushed(q[1]);
+    b2 = flushed(q[2]);
+    a1 = flushed(q[3]);
+    a2 = flushed(q[4]);
 }
 
 void BiquadFilter::setLowPass(float sampleRate, float frequencyHz, float qOrBandwidth, bool useQ)
@@ -99,7 +105,7 @@ void BiquadFilter::flushState()
         clear();
         return;
     }
-    if (y1 > -1e-15f && y1 < 1e-15f) {
+    if (y1 > -1e-15 && y1 < 1e-15) {
         y1 = 0.0f;
         y2 = 0.0f;
     }

@@ -13,9 +13,12 @@ public:
     // Phase in table positions, 0 <= p < 200, interpolated linearly.
     float lookup(float phase) const
     {
-        // Index by truncation and clamp: rounding p - 0.5 would give -1 at phase 0.
+        // Index by truncation and clamp: rounding p - 0.5 would give -1 at phase 0. The phase is
+        // clamped before the conversion so that no value can index outside the table.
         if (!(phase >= 0.0f))
             phase = 0.0f;
+        else if (phase > static_cast<float>(kSize - 1))
+            phase = static_cast<float>(kSize - 1);
         int i = static_cast<int>(phase);
         if (i > kSize - 2)
             i = kSize - 2;

@@ -9,6 +9,7 @@ packages=(
   libx11-dev libxext-dev libxtst-dev xvfb xauth
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libsndfile1-dev libcairo2-dev
+  locales
 )
 
 missing=()

@@ -22,6 +22,18 @@ TEST(PeakFollower, RisesByAttackMinusReleaseStepAndFallsByReleaseStep)
     EXPECT_EQ(m + 1, 4411);
 }
 
+TEST(PeakFollower, WithoutReleaseAFullScaleRiseTakesExactlyTheAttackTime)
+{
+    PeakFollower f;
+    f.setAttackTime(0.01f);
+    f.releaseStep = 0.0f;
+    int n = 1;
+    while (f.process(1.0f) < 1.0f)
+        ++n;
+    EXPECT_EQ(n, 441);
+    EXPECT_EQ(f.value, 1.0f);
+}
+
 TEST(PeakFollower, WithoutTimesItStaysAtZeroAndNeverGoesNegativeOrNaN)
 {
     PeakFollower f;
@@ -44,4 +56,15 @@ TEST(SineTable, IsSharedAndInterpolates)
     float mid = a->lookup(199.5f);
     EXPECT_FLOAT_EQ(mid, (a->values[199] + a->values[200]) * 0.5f);
     EXPECT_NEAR(a->lookup(25.25f), std::sin(25.25 * M_PI / 100.0), 2e-4);
+}
+
+TEST(SineTable, PhasesOutsideTheCycleNeverReadOutsideTheTable)
+{
+    auto t = SineTable::acquire();
+    EXPECT_EQ(t->lookup(-0.0f), 0.0f);
+    EXPECT_EQ(t->lookup(-3.0f), t->values[0]);
+    EXPECT_EQ(t->lookup(NAN), t->values[0]);
+    EXPECT_NEAR(t->lookup(200.0f), t->values[200], 1e-6);
+    EXPECT_NEAR(t->lookup(1e30f), t->values[200], 1e-6);
+    EXPECT_NEAR(t->lookup(INFINITY), t->values[200], 1e-6);
 }

@@ -1,0 +1,130 @@
+// Magic EQ designs and its per-sample loop.
+#include "dsp/magic_eq_unit.h"
+
+#include <algorithm>
+#include <cmath>
+
+MagicEQUnit::MagicEQUnit()
+{
+    // These steps are for 44.1 kHz and stay so at every rate: setSampleRate leaves the follower alone.
+    follower.setAttackTime(0.0075f);
+    follower.setReleaseTime(0.05f);
+}
+
+void MagicEQUnit::designBoost()
+{
+    // Tune 0 (nothing processed yet) has no bell; its coefficients would be NaN.
+    if (!(tune > 0.0f))
+        return;
+    boostLeft.setPeaking(sampleRate, tune, 1.0f, 10.0f);
+    boostRight.copyCoefficients(boostLeft);
+}
+
+void MagicEQUnit::design()
+{
+    designBoost();
+    highPassLeft.setHighPass(sampleRate, 40.0f, 0.5f, false);
+    highPassRight.copyCoefficients(highPassLeft);
+}
+
+void MagicEQUnit::clearSections()
+{
+    highPassLeft.clear();
+    boostLeft.clear();
+    highPassRight.clear();
+    boostRight.clear();
+}
+
+void MagicEQUnit::setSampleRate(float rate)
+{
+    if (!(rate > 0.0f && rate <= 1e7f))
+        return;
+    sampleRate = rate;
+    design();
+    clearSections();
+    limiterGain = 1.0f;
+    limiterStep = 0.0f;
+}
+
+void MagicEQUnit::reset()
+{
+    if (sampleRate > 0.0f)
+        design();
+    clearSections();
+    limiterGain = 1.0f;
+    limiterStep = 0.0f;
+}
+
+void MagicEQUnit::process(float* left, float* right, int count, float amountValue, float tuneHz)
+{
+    if (!(sampleRate > 0.0f))
+        return;
+    if (tuneHz != tune && tuneHz > 0.0f) {
+        tune = tuneHz;
+        designBoost();
+    }
+    if (!(tune > 0.0f))
+        return;
+    amount = amountValue;
+
+    highPassLeft.flushState();
+    boostLeft.flushState();
+    highPassRight.flushState();
+    boostRight.flushState();
+
+    if (clipMode)
+        run<true>(left, right, count);
+    else
+        run<false>(left, right, count);
+}
+
+template <bool clip>
+void MagicEQUnit::run(float* left, float* right, int count)
+{
+    // Working copies: stores to the audio buffers could otherwise alias the state and force a reload
+    // of every filter field per sample.
+    BiquadFilter boostL = boostLeft, boostR = boostRight;
+    BiquadFilter highL = highPassLeft, highR = highPassRight;
+    PeakFollower level = follower;
+    float gain = limiterGain, step = limiterStep;
+    const float wetGain = amount;
+    const float dryGain = 1.0f - wetGain;
+    const float limitSteps = sampleRate * 7.5f;
+
+    for (int i = 0; i < count; ++i) {
+        const float xL = left[i];
+        const float xR = right[i];
+        float wL = highL.tick(boostL.tick(xL));
+        float wR = highR.tick(boostR.tick(xR));
+        if (clip) {
+            wL = std::min(std::max(wL, -1.0f), 1.0f);
+            wR = std::min(std::max(wR, -1.0f), 1.0f);
+        } else {
+            const float v = level.process(std::max(std::fabs(wL), std::fabs(wR)));
+            if (v > 1.0f) {
+                const float r = 1.0f / v;
+                if (r < gain) {
+                    gain = r;
+                    step = (1.0f - r) / limitSteps;
+                }
+            }
+            if (gain < 1.0f) {
+                wL *= gain;
+                wR *= gain;
+                // A step below half a float step would leave a shallow reduction in place for good.
+                const float next = gain + step;
+                gain = next == gain ? 1.0f : next;
+            }
+        }
+        left[i] = dryGain * xL + wetGain * wL;
+        right[i] = dryGain * xR + wetGain * wR;
+    }
+
+    boostLeft = boostL;
+    boostRight = boostR;
+    highPassLeft = highL;
+    highPassRight = highR;
+    follower = level;
+    limiterGain = gain;
+    limiterStep = step;
+}

@@ -1,0 +1,295 @@
+// The signal chain's frame: master mix and volume ramps, limit, sub-blocks, meters, input hygiene.
+#include "support/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <xmmintrin.h>
+
+namespace {
+
+std::vector<float> constant(int n, float v)
+{
+    return std::vector<float>(static_cast<size_t>(n), v);
+}
+
+// The record's ramp value after `done` samples of a 440-sample ramp, as the record computes it.
+float rampValue(float from, float to, int done)
+{
+    float t = done >= 440 ? 1.0f : static_cast<float>(done) / 440.0f;
+    return (1.0f - t) * from + t * to;
+}
+
+TEST(EngineFrame, MixOneVolumeOnePassesTheInputLimitedToFourNines)
+{
+    EngineFixture f("frame-pass");
+    std::vector<float> inL = {1.0f, -1.0f, 0.5f, -0.25f, 1.5f, 0.9999f, 0.0f, -3.0f};
+    std::vector<float> inR = {0.1f, 0.2f, -0.3f, 0.4f, -0.5f, 0.6f, -0.7f, 0.8f};
+    std::vector<float> outL(8), outR(8);
+    for (int block = 0; block < 3; ++block) {
+        f.run(inL, inR, outL, outR);
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(outL[i], std::fmax(-0.9999f, std::fmin(0.9999f, inL[i])));
+            EXPECT_EQ(outR[i], inR[i]);
+        }
+    }
+}
+
+TEST(EngineFrame, VolumeChangeFollowsTheRecordRampOverSevenSubBlocks)
+{
+    EngineFixture f("frame-volume");
+    f.engine->setParameter(kMasterVolume, 0.5f);
+    const float expected[] = {0.813f, 0.650f, 0.510f, 0.390f, 0.290f, 0.208f, 0.150f};
+    auto in = constant(64, 1.0f);
+    std::vector<float> outL(64), outR(64);
+    for (int k = 0; k < 7; ++k) {
+        f.run(in, in, outL, outR);
+        // The gain state lands on the target at the sub-block's end: the next block starts there.
+        float gainEnd = std::pow(rampValue(1.0f, 0.5f, 64 * (k + 1)), 2.737f);
+        EXPECT_NEAR(gainEnd, expected[k], 0.0015f);
+        if (k > 0) {
+            EXPECT_FLOAT_EQ(outL[0], std::pow(rampValue(1.0f, 0.5f, 64 * k), 2.737f));
+        }
+    }
+    f.run(in, in, outL, outR);
+    EXPECT_FLOAT_EQ(outL[63], std::pow(0.5f, 2.737f));
+    EXPECT_NEAR(outL[63], 0.150f, 0.0005f);
+}
+
+TEST(EngineFrame, TwoHundredFramesRunAsSixtyFourSixtyFourSixtyFourAndEight)
+{
+    EngineFixture f("frame-subblocks");
+    f.engine->setParameter(kMasterVolume, 0.5f);
+    auto in = constant(200, 0.5f);
+    std::vector<float> outL(200), outR(200);
+    f.run(in, in, outL, outR);
+    auto gainAfter = [](int done) { return std::pow(rampValue(1.0f, 0.5f, done), 2.737f); };
+    // Each sub-block starts exactly on the previous one's target.
+    EXPECT_FLOAT_EQ(outL[64], 0.5f * gainAfter(64));
+    EXPECT_FLOAT_EQ(outL[128], 0.5f * gainAfter(128));
+    EXPECT_FLOAT_EQ(outL[192], 0.5f * gainAfter(192));
+    // The last sub-block has 8 frames: 7 steps of an eighth toward the 200-frame target.
+    float step = (gainAfter(200) - gainAfter(192)) / 8.0f;
+    EXPECT_NEAR(outL[199], 0.5f * (gainAfter(192) + 7.0f * step), 1e-6f);
+}
+
+TEST(EngineFrame, DryWetMixBlendsTheSanitisedInput)
+{
+    EngineFixture f("frame-mix");
+    f.engine->setParameter(kMasterMix, 0.25f);
+    f.engine->resume();
+    std::vector<float> inL = constant(128, 0.5f), inR = constant(128, -0.5f);
+    inL[70] = std::numeric_limits<float>::quiet_NaN();
+    inR[71] = std::numeric_limits<float>::infinity();
+    inL[72] = -std::numeric_limits<float>::infinity();
+    std::vector<float> outL(128), outR(128);
+    for (int k = 0; k < 3; ++k)
+        f.run(inL, inR, outL, outR);
+    for (int i = 0; i < 128; ++i) {
+        ASSERT_TRUE(std::isfinite(outL[i]) && std::isfinite(outR[i])) << i;
+    }
+    EXPECT_FLOAT_EQ(outL[10], 0.5f);
+    EXPECT_EQ(outL[70], 0.0f);
+    EXPECT_EQ(outR[71], 0.0f);
+    EXPECT_EQ(outL[72], 0.0f);
+    EXPECT_FLOAT_EQ(outR[73], -0.5f);
+}
+
+TEST(EngineFrame, AccumulateAddsWithoutLimitingTheSum)
+{
+    EngineFixture f("frame-add");
+    auto in = constant(100, 0.75f);
+    std::vector<float> outL = constant(100, 0.5f), outR = constant(100, -0.25f);
+    f.engine->process(in.data(), in.data(), outL.data(), outR.data(), 100, false);
+    EXPECT_FLOAT_EQ(outL[50], 1.25f);
+    EXPECT_FLOAT_EQ(outR[99], 0.5f);
+}
+
+TEST(EngineFrame, InPlaceBuffersWork)
+{
+    EngineFixture f("frame-inplace");
+    f.engine->setParameter(kMasterMix, 0.5f);
+    f.engine->resume();
+    auto first = constant(300, 0.4f);
+    f.engine->process(first.data(), first.data(), first.data(), first.data(), 300, true);
+    auto buffer = constant(300, 0.4f);
+    f.engine->process(buffer.data(), buffer.data(), buffer.data(), buffer.data(), 300, true);
+    for (float v : buffer)
+        ASSERT_FLOAT_EQ(v, 0.4f);
+}
+
+TEST(EngineFrame, MetersFallTwicePerSecondAndRiseToEveryEighthSample)
+{
+    EngineFixture f("frame-meters");
+    std::vector<float> inL = constant(64, 0.0f), inR = constant(64, 0.0f);
+    inL[8] = 0.8f;
+    inL[9] = 0.95f; // not an eighth sample: unseen
+    inR[16] = -0.6f;
+    std::vector<float> outL(64), outR(64);
+    f.run(inL, inR, outL, outR);
+    EXPECT_FLOAT_EQ(f.engine->getPeakLeft(), 0.8f);
+    EXPECT_FLOAT_EQ(f.engine->getPeakRight(), 0.6f);
+    auto silence = constant(64, 0.0f);
+    f.run(silence, silence, outL, outR);
+    EXPECT_FLOAT_EQ(f.engine->getPeakLeft(), 0.8f - 128.0f / 44100.0f);
+    for (int i = 0; i < 300; ++i)
+        f.run(silence, silence, outL, outR);
+    EXPECT_EQ(f.engine->getPeakLeft(), 0.0f);
+    f.engine->clearPeakLevels();
+    EXPECT_EQ(f.engine->getPeakRight(), 0.0f);
+}
+
+TEST(EngineFrame, DenormalsAreFlushedInsideAndTheCallersModeIsRestored)
+{
+    EngineFixture f("frame-denormal");
+    const unsigned before = _mm_getcsr();
+    _mm_setcsr(before & ~0x8040u);
+    const unsigned callerMode = _mm_getcsr();
+    auto in = constant(64, 1e-40f);
+    std::vector<float> outL(64), outR(64);
+    f.run(in, in, outL, outR);
+    EXPECT_EQ(_mm_getcsr(), callerMode);
+    EXPECT_EQ(outL[5], 0.0f);
+    _mm_setcsr(before);
+}
+
+TEST(EngineFrame, AnyBlockSizeAndSampleRateGivesTheSameSteadyOutput)
+{
+    std::mt19937 rng(7);
+    for (float rate : {8000.0f, 44100.0f, 96000.0f, 384000.0f}) {
+        EngineFixture f("frame-sizes", rate);
+        f.engine->setParameter(kMasterMix, 0.3f);
+        f.engine->setParameter(kMasterVolume, 0.9f);
+        std::vector<float> in(16384), outL(16384), outR(16384);
+        for (size_t i = 0; i < in.size(); ++i)
+            in[i] = 0.5f * std::sin(0.01f * static_cast<float>(i));
+        // Settle, then blocks of random sizes 1..16384.
+        f.engine->process(in.data(), in.data(), outL.data(), outR.data(), 16384, true);
+        const float gain = std::pow(0.9f, 2.737f);
+        for (int k = 0; k < 20; ++k) {
+            int n = std::uniform_int_distribution<int>(1, 16384)(rng);
+            f.engine->process(in.data(), in.data(), outL.data(), outR.data(), n, true);
+            ASSERT_NEAR(outL[n - 1], in[n - 1] * gain, 1e-6f) << rate << " " << n;
+        }
+        EXPECT_TRUE(f.engine->getPeakLeft() > 0.0f);
+    }
+}
+
+TEST(EngineFrame, SongPositionAdvancesByTheFramesAtTheTempo)
+{
+    EngineFixture f("frame-position");
+    f.engine->setTempoAndPosition(120.0f, 0.0f);
+    auto in = constant(22050, 0.0f);
+    std::vector<float> outL(22050), outR(22050);
+    f.run(in, in, outL, outR);
+    EXPECT_NEAR(f.engine->getSongPosition(), 1.0, 1e-12);
+}
+
+TEST(EngineFrame, MasterOnDrivesBypass)
+{
+    EngineFixture f("frame-bypass");
+    f.engine->setParameter(kMasterOn, 0.4f);
+    EXPECT_TRUE(f.engine->isBypassed());
+    f.engine->setParameter(kMasterOn, 0.5f);
+    EXPECT_FALSE(f.engine->isBypassed());
+}
+
+TEST(EngineFrame, BadSampleRatesAndTemposAreIgnored)
+{
+    EngineFixture f("frame-rates");
+    f.engine->setSampleRate(0.0f);
+    f.engine->setSampleRate(-48000.0f);
+    f.engine->setSampleRate(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(f.engine->getSampleRate(), 44100.0f);
+    EXPECT_EQ(f.engine->parameter(kMasterMix)->rampLength, 440);
+    f.engine->setTempoAndPosition(-10.0f, 4.0f);
+    EXPECT_EQ(f.engine->getTempo(), 120.0f);
+    EXPECT_EQ(f.engine->getSongPosition(), 4.0);
+    f.engine->setTempoAndPosition(std::numeric_limits<float>::infinity(), NAN);
+    EXPECT_EQ(f.engine->getTempo(), 120.0f);
+    EXPECT_EQ(f.engine->getSongPosition(), 4.0);
+}
+
+TEST(EngineFrame, FilterTypeIsLimitedToTheTenTypes)
+{
+    EngineFixture f("frame-type");
+    f.engine->setParameter(kMmFilterType, 0.03f);
+    EXPECT_EQ(f.engine->filterType(), 3);
+    f.engine->setParameter(kMmFilterType, 0.5f);
+    EXPECT_EQ(f.engine->filterType(), 9);
+    f.engine->setParameter(kCompressMode, 0.2f);
+    EXPECT_EQ(f.engine->compressorMode(), 0.01f);
+    f.engine->setParameter(kMagicEQMode, 0.7f);
+    EXPECT_TRUE(f.engine->magicEqClipMode());
+}
+
+TEST(EngineFrame, ResumeSnapsEveryRecord)
+{
+    EngineFixture f("frame-resume");
+    f.engine->setParameter(kMasterVolume, 0.2f);
+    f.engine->setParameter(kCompressRelease, 0.5f);
+    f.engine->resume();
+    EXPECT_EQ(f.engine->parameter(kMasterVolume)->value, 0.2f);
+    EXPECT_FLOAT_EQ(f.engine->parameter(kCompressRelease)->value, 1050.0f);
+}
+
+TEST(EngineFrame, IdentityAndTexts)
+{
+    EngineFixture f("frame-identity");
+    EXPECT_STREQ(f.engine->getEngineName(), "RavenSoot");
+    EXPECT_STREQ(f.engine->getDataFolderName(), "RavenSootData");
+    EXPECT_FLOAT_EQ(f.engine->getVersion(), 3.1f);
+    EXPECT_EQ(f.engine->parameterCount(), 66);
+    EXPECT_EQ(f.engine->automatableCount(), 53);
+    EXPECT_EQ(f.engine->parameter(66), nullptr);
+    EXPECT_EQ(f.engine->parameter(-1), nullptr);
+    EXPECT_EQ(f.engine->getSilenceTime(), 0.5f);
+    EXPECT_EQ(std::string(f.engine->getDataFolderPrefix()), f.folder.path.string() + "/RavenSootData/");
+    char text[32];
+    f.engine->getParameterName(kMasterVolume, text, sizeof text);
+    EXPECT_STREQ(text, "MasterVolume");
+    f.engine->getParameterShortName(kMasterVolume, text, sizeof text);
+    EXPECT_STREQ(text, "MasterVol");
+    f.engine->getParameterLabel(kMasterVolume, text, sizeof text);
+    EXPECT_STREQ(text, "dB");
+    f.engine->getParameterDisplay(kMasterVolume, text, sizeof text);
+    EXPECT_STREQ(text, " 0");
+    f.engine->getParameterDisplay(70, text, sizeof text);
+    EXPECT_STREQ(text, "");
+    f.engine->getParameterName(kMasterVolume, text, 7);
+    EXPECT_STREQ(text, "Master");
+}
+
+TEST(EngineFrame, SetParameterMarksChangedAndIgnoresBadInput)
+{
+    EngineFixture f("frame-changed");
+    for (int i = 0; i < 66; ++i)
+        f.engine->takeChanged(i);
+    f.engine->setParameter(kDistTube, 0.3f);
+    EXPECT_TRUE(f.engine->isChanged(kDistTube));
+    EXPECT_TRUE(f.engine->takeChanged(kDistTube));
+    EXPECT_FALSE(f.engine->takeChanged(kDistTube));
+    f.engine->setParameter(kDistTube, NAN);
+    f.engine->setParameter(99, 0.5f);
+    EXPECT_FALSE(f.engine->isChanged(kDistTube));
+    EXPECT_FLOAT_EQ(f.engine->getParameter(kDistTube), 0.3f);
+    EXPECT_EQ(f.engine->getParameter(99), 0.0f);
+    f.engine->setParameter(kMasterOn, NAN);
+    EXPECT_FALSE(f.engine->isBypassed());
+}
+
+TEST(EngineFrame, NegativeVolumeGivesSilenceNotNaN)
+{
+    EngineFixture f("frame-negative");
+    f.engine->setParameter(kMasterVolume, -0.5f);
+    f.engine->resume();
+    auto in = constant(64, 0.5f);
+    std::vector<float> outL(64), outR(64);
+    f.run(in, in, outL, outR);
+    f.run(in, in, outL, outR);
+    EXPECT_EQ(outL[10], 0.0f);
+}
+
+} // namespace

@@ -1,0 +1,262 @@
+// LFO shapes, slewing and random draws, and how the engine drives them: rates, tempo sync with
+// phase re-lock, target assignment with the take-over rule, modulation in the record's own range.
+#include "engine/lfo.h"
+#include "engine/random_source.h"
+#include "support/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+Lfo makeLfo(RandomSource& random, int shape, float depth, float frequency = 1.0f)
+{
+    Lfo lfo(random);
+    lfo.setSampleRate(44100.0f);
+    lfo.setShape(shape);
+    lfo.depth = depth;
+    lfo.frequency = frequency;
+    lfo.updateSteps();
+    return lfo;
+}
+
+// The goal at a phase, reached by stepping one sample from just before it.
+float goalAt(Lfo lfo, double phase)
+{
+    lfo.setPhase(phase);
+    lfo.phaseStep = 0.0;
+    lfo.advance(1);
+    return lfo.goal;
+}
+
+TEST(Lfo, ShapesSpanMinusToPlusHalfTheDepth)
+{
+    RandomSource random;
+    EXPECT_NEAR(goalAt(makeLfo(random, 0, 1.0f), 0.25), 0.5f, 1e-6f);   // sine peak
+    EXPECT_NEAR(goalAt(makeLfo(random, 0, 1.0f), 0.75), -0.5f, 1e-6f);
+    EXPECT_NEAR(goalAt(makeLfo(random, 0, 0.5f), 0.0), 0.0f, 1e-6f);
+    EXPECT_NEAR(goalAt(makeLfo(random, 1, 1.0f), 0.0), 0.0f, 1e-6f);    // triangle starts mid-way
+    EXPECT_NEAR(goalAt(makeLfo(random, 1, 1.0f), 0.25), 0.5f, 1e-6f);
+    EXPECT_NEAR(goalAt(makeLfo(random, 1, 1.0f), 0.75), -0.5f, 1e-6f);
+    EXPECT_NEAR(goalAt(makeLfo(random, 2, 1.0f), 0.3), -0.2f, 1e-6f);   // ramp up
+    EXPECT_NEAR(goalAt(makeLfo(random, 3, 1.0f), 0.3), 0.2f, 1e-6f);    // ramp down
+    // Square away from its interpolated edges (which pass through 0 near 0.495 and 0.995).
+    EXPECT_EQ(goalAt(makeLfo(random, 4, 1.0f), 0.2), -0.5f);
+    EXPECT_EQ(goalAt(makeLfo(random, 4, 1.0f), 0.7), 0.5f);
+    EXPECT_NEAR(goalAt(makeLfo(random, 4, 1.0f), 0.495), 0.0f, 1e-6f);
+}
+
+TEST(Lfo, SquareSlewsAFullStepIn441SamplesAt44100)
+{
+    RandomSource random;
+    Lfo lfo = makeLfo(random, 4, 1.0f, 0.02f);
+    lfo.setPhase(0.2);
+    lfo.advance(1000);
+    ASSERT_EQ(lfo.output, -0.5f);
+    lfo.setPhase(0.6);
+    for (int block = 1; block <= 6; ++block) {
+        lfo.advance(64);
+        EXPECT_NEAR(lfo.output, -0.5f + block * 64.0f / 441.0f, 1e-5f) << block;
+    }
+    lfo.advance(64); // 448 samples: the block that completes the 441
+    EXPECT_EQ(lfo.output, 0.5f);
+
+    Lfo single = makeLfo(random, 4, 1.0f, 0.02f);
+    single.setPhase(0.2);
+    single.advance(1000);
+    single.setPhase(0.6);
+    int samples = 0;
+    while (single.output < 0.5f && samples < 1000) {
+        single.advance(1);
+        ++samples;
+    }
+    EXPECT_NEAR(samples, 441, 1);
+}
+
+TEST(Lfo, RandomSquareDrawsExactlyTwoLevelsPerCycle)
+{
+    RandomSource random;
+    int draws[200];
+    for (int i = 0; i < 200; ++i)
+        draws[i] = (i * 7919) % 32768;
+    random.feed(draws, 200);
+    Lfo lfo = makeLfo(random, 5, 1.0f, 44100.0f / 6400.0f); // a cycle every 100 blocks of 64
+    lfo.setPhase(0.1);
+    const int before = random.fedRemaining();
+    for (int i = 0; i < 100; ++i) {
+        lfo.advance(64);
+        EXPECT_GE(lfo.goal, -0.5f);
+        EXPECT_LE(lfo.goal, 0.5f);
+    }
+    EXPECT_EQ(before - random.fedRemaining(), 2);
+}
+
+TEST(Lfo, RandomTriangleGlidesBetweenItsLevels)
+{
+    RandomSource random;
+    int draws[] = {32767, 0, 16383};
+    random.feed(draws, 3);
+    Lfo lfo = makeLfo(random, 6, 1.0f, 0.02f);
+    lfo.setPhase(0.9);
+    lfo.phaseStep = 0.2;
+    lfo.advance(1); // wraps to 0.1: previous 0, next +0.5
+    EXPECT_NEAR(lfo.randomNext, 0.5f, 1e-4f);
+    EXPECT_NEAR(lfo.goal, 0.2f * 0.5f, 1e-4f);
+    lfo.advance(1); // 0.3
+    EXPECT_NEAR(lfo.goal, 0.6f * 0.5f, 1e-4f);
+    lfo.advance(1); // 0.5: new half cycle, glides from +0.5 toward -0.5
+    EXPECT_NEAR(lfo.randomPrevious, 0.5f, 1e-4f);
+    EXPECT_NEAR(lfo.goal, 0.5f, 1e-4f);
+}
+
+TEST(Lfo, PhaseStaysInsideOneCycleWhateverTheStep)
+{
+    RandomSource random;
+    Lfo lfo = makeLfo(random, 0, 1.0f, 100000.0f);
+    for (int i = 0; i < 100; ++i) {
+        lfo.advance(64);
+        ASSERT_TRUE(lfo.phase >= 0.0 && lfo.phase < 1.0);
+        ASSERT_TRUE(std::isfinite(lfo.output));
+    }
+    lfo.setPhase(1.0);
+    EXPECT_EQ(lfo.phase, 0.0);
+    lfo.setPhase(-0.1);
+    EXPECT_EQ(lfo.phase, 0.0);
+    lfo.setShape(42);
+    EXPECT_EQ(lfo.shape, 6);
+}
+
+TEST(Modulation, UnsyncedRateAtHalfIsFourPointZeroOneHertz)
+{
+    EngineFixture f("lfo-rate");
+    f.engine->setParameter(kLfo1Rate, 0.5f);
+    EXPECT_FLOAT_EQ(f.engine->lfo(0).frequency, 4.01f);
+    EXPECT_EQ(f.engine->lfo(0).phaseStep, 4.01f / 44100.0f);
+    f.engine->setSampleRate(48000.0f);
+    EXPECT_EQ(f.engine->lfo(0).phaseStep, 4.01f / 48000.0f);
+}
+
+TEST(Modulation, SyncedQuarterLocksToTheSongPosition)
+{
+    EngineFixture f("lfo-sync");
+    f.engine->setParameter(kLfo1Rate, 0.68f); // "1/4"
+    f.engine->setParameter(kLfo1Sync, 1.0f);
+    EXPECT_TRUE(f.engine->parameter(kLfo1Rate)->synced);
+    f.engine->setTempoAndPosition(120.0f, 2.5f);
+    EXPECT_DOUBLE_EQ(f.engine->lfo(0).phase, 0.5);
+    EXPECT_FLOAT_EQ(f.engine->lfo(0).frequency, 2.0f);
+    char text[16];
+    f.engine->getParameterDisplay(kLfo1Rate, text, sizeof text);
+    EXPECT_STREQ(text, "1/4 bars");
+
+    // As a host's time info would move it: a jump relocks, a tempo change changes the rate.
+    f.engine->setTempoAndPosition(120.0f, 7.25f);
+    EXPECT_DOUBLE_EQ(f.engine->lfo(0).phase, 0.25);
+    f.engine->setTempoAndPosition(90.0f, 7.25f);
+    EXPECT_FLOAT_EQ(f.engine->lfo(0).frequency, 1.5f);
+    // Between calls the phase runs freely with the engine's own position.
+    std::vector<float> in(11025, 0.0f), outL(11025), outR(11025);
+    f.run(in, in, outL, outR);
+    EXPECT_NEAR(f.engine->lfo(0).phase, std::fmod(0.25 + 0.375, 1.0), 1e-4);
+    // A negative position gives phase 0.
+    f.engine->setTempoAndPosition(90.0f, -0.5f);
+    EXPECT_EQ(f.engine->lfo(0).phase, 0.0);
+    // An unsynced LFO keeps its phase.
+    f.engine->setParameter(kLfo1Sync, 0.0f);
+    f.engine->lfo(0).setPhase(0.3);
+    f.engine->setTempoAndPosition(120.0f, 2.0f);
+    EXPECT_EQ(f.engine->lfo(0).phase, 0.3);
+    EXPECT_FLOAT_EQ(f.engine->lfo(0).frequency, 0.02f + 7.98f * 0.68f);
+}
+
+TEST(Modulation, LfoTwoDoesNotTakeOverLfoOnesTargetWhileTheConstraintIsOn)
+{
+    EngineFixture f("lfo-takeover");
+    ProductEngine& e = *f.engine;
+    e.setParameter(kLfo1Target, 0.13f);
+    e.setParameter(kLfo1On, 1.0f);
+    Parameter* cutoff = e.parameter(kMmFilterCutoff);
+    EXPECT_EQ(cutoff->modulator, &e.lfo(0));
+    e.setParameter(kLfo2On, 1.0f);
+    e.setParameter(kLfo2Target, 0.13f);
+    EXPECT_EQ(cutoff->modulator, &e.lfo(0));
+
+    // While a program is applied (constraint off) LFO 1 takes its target even from LFO 2.
+    e.setParameter(kLfo1On, 0.0f);
+    EXPECT_EQ(cutoff->modulator, nullptr);
+    e.setParameter(kLfo2Target, 0.12f);
+    e.setParameter(kLfo2Target, 0.13f);
+    EXPECT_EQ(cutoff->modulator, &e.lfo(1));
+    e.setConstraint(false);
+    e.setParameter(kLfo1On, 1.0f);
+    EXPECT_EQ(cutoff->modulator, &e.lfo(0));
+    e.setConstraint(true);
+
+    e.setParameter(kLfo1Target, 0.5f); // 50: nothing
+    EXPECT_EQ(cutoff->modulator, nullptr);
+    for (const TargetEntry& t : kTargetList)
+        EXPECT_NE(e.parameter(t.parameter)->modulator, &e.lfo(0));
+}
+
+TEST(Modulation, ShapeAndDepthComeFromTheirRecords)
+{
+    EngineFixture f("lfo-shape");
+    f.engine->setParameter(kLfo2Shape, 0.04f);
+    EXPECT_EQ(f.engine->lfo(1).shape, 4);
+    f.engine->setParameter(kLfo2Shape, 0.5f);
+    EXPECT_EQ(f.engine->lfo(1).shape, 6);
+    f.engine->setParameter(kLfo2Shape, -0.5f);
+    EXPECT_EQ(f.engine->lfo(1).shape, 0);
+    f.engine->setParameter(kLfo2Depth, 0.3f);
+    EXPECT_FLOAT_EQ(f.engine->lfo(1).depth, 0.3f);
+}
+
+TEST(Modulation, AnLfoSweepsATargetOverItsWholeRangeInHostUnits)
+{
+    EngineFixture f("lfo-sweep");
+    ProductEngine& e = *f.engine;
+    e.setParameter(kMagicEQTune, 0.5f);
+    e.setParameter(kLfo1Shape, 0.0f);
+    e.setParameter(kLfo1Depth, 1.0f);
+    e.setParameter(kLfo1Rate, 1.0f); // 8 Hz
+    e.setParameter(kLfo1Target, 0.18f);
+    e.setParameter(kLfo1On, 1.0f);
+    std::vector<float> in(64, 0.0f), outL(64), outR(64);
+    float lowest = 1000.0f, highest = 0.0f;
+    for (int i = 0; i < 200; ++i) {
+        f.run(in, in, outL, outR);
+        float tune = e.parameter(kMagicEQTune)->targetValue();
+        lowest = std::fmin(lowest, tune);
+        highest = std::fmax(highest, tune);
+    }
+    EXPECT_NEAR(lowest, 60.0f, 0.5f);
+    EXPECT_NEAR(highest, 120.0f, 0.5f);
+    // Switching the LFO off detaches it: the record is back at its own value at once.
+    e.setParameter(kLfo1On, 0.0f);
+    EXPECT_FLOAT_EQ(e.parameter(kMagicEQTune)->targetValue(), 90.0f);
+}
+
+TEST(Modulation, AnLfoOnTheVolumeModulatesTheOutput)
+{
+    EngineFixture f("lfo-volume");
+    ProductEngine& e = *f.engine;
+    e.setParameter(kMasterVolume, 0.5f);
+    e.setParameter(kLfo1Shape, 0.04f);
+    e.setParameter(kLfo1Depth, 1.0f);
+    e.setParameter(kLfo1Rate, 1.0f);
+    e.setParameter(kLfo1Target, 0.22f);
+    e.setParameter(kLfo1On, 1.0f);
+    e.resume();
+    std::vector<float> in(64, 0.5f), outL(64), outR(64);
+    float lowest = 1.0f, highest = 0.0f;
+    for (int i = 0; i < 400; ++i) {
+        f.run(in, in, outL, outR);
+        lowest = std::fmin(lowest, outL[63]);
+        highest = std::fmax(highest, outL[63]);
+    }
+    EXPECT_EQ(lowest, 0.0f);
+    EXPECT_FLOAT_EQ(highest, 0.5f);
+}
+
+} // namespace

@@ -1,0 +1,232 @@
+// MIDI learn, the event queue's pacing and the bindings file as an engine reads and writes it.
+#include "support/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+
+namespace {
+
+void send(ProductEngine& e, int status, int d1, int d2, int delta = 0)
+{
+    const unsigned char bytes[3] = {static_cast<unsigned char>(status), static_cast<unsigned char>(d1),
+                                    static_cast<unsigned char>(d2)};
+    e.queueMidiEvent(bytes, delta);
+}
+
+void runBlock(EngineFixture& f, int frames)
+{
+    std::vector<float> in(static_cast<size_t>(frames), 0.0f), outL(in.size()), outR(in.size());
+    f.run(in, in, outL, outR);
+}
+
+void bind(EngineFixture& f, int index, int controller)
+{
+    f.engine->setMidiLearnIndex(index);
+    send(*f.engine, 0xb0, controller, 0);
+    f.engine->flushImmediateEvents(); // drops the learning message itself
+}
+
+TEST(MidiLearn, LearningMovesAControllerFromOneRecordToAnother)
+{
+    EngineFixture f("midi-move");
+    bind(f, kDistMech, 21);
+    EXPECT_EQ(f.engine->midiControllerMap().controller(kDistMech), 21);
+    f.engine->setMidiLearnIndex(kDistTube);
+    send(*f.engine, 0xb0, 21, 100);
+    EXPECT_EQ(f.engine->getMidiLearnIndex(), -1);
+    EXPECT_EQ(f.engine->midiControllerMap().controller(kDistMech), -1);
+    EXPECT_EQ(f.engine->midiControllerMap().controller(kDistTube), 21);
+    runBlock(f, 64);
+    EXPECT_FLOAT_EQ(f.engine->getParameter(kDistTube), 100.0f * 0.007874016f);
+}
+
+TEST(MidiLearn, ANoteOnCompletesTheLearnWithItsNoteNumber)
+{
+    EngineFixture f("midi-note");
+    f.engine->setMidiLearnIndex(kMmFilterRes);
+    send(*f.engine, 0x90, 60, 100);
+    EXPECT_EQ(f.engine->midiControllerMap().controller(kMmFilterRes), 60);
+    runBlock(f, 64);
+    EXPECT_EQ(f.engine->getParameter(kMmFilterRes), 0.0f); // a note is not a controller message
+    send(*f.engine, 0xb3, 60, 64); // any channel
+    runBlock(f, 64);
+    EXPECT_FLOAT_EQ(f.engine->getParameter(kMmFilterRes), 64.0f / 127.0f);
+}
+
+TEST(MidiLearn, ChannelModeControllersDoNotLearnButAreQueued)
+{
+    EngineFixture f("midi-123");
+    f.engine->setMidiLearnIndex(kDistTube);
+    send(*f.engine, 0xb0, 123, 0);
+    EXPECT_EQ(f.engine->getMidiLearnIndex(), kDistTube);
+    EXPECT_EQ(f.engine->midiControllerMap().find(123, 66), -1);
+}
+
+TEST(MidiLearn, DataBytesAreReadUnsignedAndMaskedToSevenBits)
+{
+    EngineFixture f("midi-mask");
+    bind(f, kDistXcita, 5);
+    send(*f.engine, 0xb0, 5 | 0x80, 0xff);
+    runBlock(f, 64);
+    EXPECT_EQ(f.engine->getParameter(kDistXcita), 1.0f);
+}
+
+TEST(MidiLearn, ThreeEventsInOneSubBlockTheFirstNowTheRestAtTheBlockEnd)
+{
+    EngineFixture f("midi-pacing64");
+    bind(f, kMasterMix, 7);
+    send(*f.engine, 0xb0, 7, 0);
+    send(*f.engine, 0xb0, 7, 127);
+    send(*f.engine, 0xb0, 7, 64);
+    runBlock(f, 64);
+    const Parameter& mix = *f.engine->parameter(kMasterMix);
+    // Ramped toward 0 during the block; the later two landed after it, the last one winning.
+    EXPECT_FLOAT_EQ(mix.value, 1.0f - 64.0f / 440.0f);
+    EXPECT_FLOAT_EQ(f.engine->getParameter(kMasterMix), 64.0f * 0.007874016f);
+    EXPECT_EQ(mix.rampPosition, 0);
+}
+
+TEST(MidiLearn, ThreeEventsInThreeSubBlocksOnePerSubBlock)
+{
+    EngineFixture f("midi-pacing192");
+    bind(f, kMasterMix, 7);
+    send(*f.engine, 0xb0, 7, 0);
+    send(*f.engine, 0xb0, 7, 127);
+    send(*f.engine, 0xb0, 7, 64);
+    runBlock(f, 192);
+    float v = 1.0f - 64.0f / 440.0f;                      // toward 0
+    float t = 64.0f / 440.0f;
+    v = (1.0f - t) * v + t * 1.0f;                        // toward 1 from there
+    v = (1.0f - t) * v + t * (64.0f * 0.007874016f);      // toward 64/127
+    EXPECT_FLOAT_EQ(f.engine->parameter(kMasterMix)->value, v);
+}
+
+TEST(MidiLearn, ImmediateEventsApplyOnFirstChannelThenTheQueueEmpties)
+{
+    EngineFixture f("midi-immediate");
+    bind(f, kDistTube, 9);
+    bind(f, kDistMech, 10);
+    send(*f.engine, 0xb0, 9, 127, INT_MIN);
+    send(*f.engine, 0xb1, 10, 127, INT_MIN); // second channel: taken but not applied
+    send(*f.engine, 0xb0, 10, 127, 0);      // not immediate: dropped
+    f.engine->flushImmediateEvents();
+    EXPECT_EQ(f.engine->getParameter(kDistTube), 1.0f);
+    EXPECT_EQ(f.engine->getParameter(kDistMech), 0.0f);
+    runBlock(f, 64);
+    EXPECT_EQ(f.engine->getParameter(kDistMech), 0.0f);
+}
+
+TEST(MidiLearn, QueuedControllersCanBeAppliedWithoutProcessing)
+{
+    EngineFixture f("midi-passthrough");
+    bind(f, kMasterOn, 20);
+    send(*f.engine, 0xb0, 20, 0);
+    f.engine->applyQueuedControllers();
+    EXPECT_TRUE(f.engine->isBypassed());
+    // While bypassed the plug-in core passes audio through; the controller must still switch back on.
+    send(*f.engine, 0xb0, 20, 127);
+    f.engine->applyQueuedControllers();
+    EXPECT_FALSE(f.engine->isBypassed());
+}
+
+TEST(MidiLearn, QueueHoldsTenTwentyFourMessages)
+{
+    EngineFixture f("midi-full");
+    bind(f, kDistTube, 9);
+    for (int i = 0; i < 1023; ++i)
+        send(*f.engine, 0x90, 1, 1);
+    send(*f.engine, 0xb0, 9, 127);
+    send(*f.engine, 0xb0, 9, 0); // the 1025th: dropped
+    f.engine->applyQueuedControllers();
+    EXPECT_EQ(f.engine->getParameter(kDistTube), 1.0f);
+}
+
+TEST(MidiLearn, PadAxisControllersDriveTheSelectedTargetAndFlipTheSquare)
+{
+    EngineFixture f("midi-xy");
+    bind(f, kMorphXParam, 30);
+    f.engine->setParameter(kMorphXParam, 0.13f);
+    send(*f.engine, 0xb0, 30, 127);
+    runBlock(f, 64);
+    EXPECT_EQ(f.engine->getParameter(kMmFilterCutoff), 1.0f);
+    EXPECT_FLOAT_EQ(f.engine->getParameter(kMorphXParam), 0.13f);
+    EXPECT_EQ(f.engine->getParameter(kMorphSquare), 1.0f);
+    send(*f.engine, 0xb0, 30, 0);
+    runBlock(f, 64);
+    EXPECT_EQ(f.engine->getParameter(kMmFilterCutoff), 0.0f);
+    EXPECT_EQ(f.engine->getParameter(kMorphSquare), 0.0f);
+
+    f.engine->setParameter(kMorphXParam, 0.4f); // selects nothing
+    send(*f.engine, 0xb0, 30, 127);
+    runBlock(f, 64);
+    EXPECT_EQ(f.engine->getParameter(kMmFilterCutoff), 0.0f);
+    EXPECT_EQ(f.engine->getParameter(kMorphSquare), 0.0f);
+}
+
+TEST(MidiConfigFile, BindingsAreReadAtConstructionAndWrittenWhenLearned)
+{
+    TempFolder folder("midi-file");
+    std::filesystem::create_directories(folder.path / "RavenSootData");
+    const std::string file = (folder.path / "RavenSootData" / "MidiConfig.txt").string();
+    {
+        std::ofstream out(file);
+        out << "BpFilterOn -1\nBpFilterLow 74\n";
+    }
+    {
+        ProductEngine engine(folder.path.string().c_str());
+        EXPECT_EQ(std::string(engine.getMidiConfigPath()), file);
+        EXPECT_EQ(engine.midiControllerMap().count(), 2);
+        EXPECT_EQ(engine.midiControllerMap().controller(kBpFilterLow), 74);
+    }
+    // Nothing learned: the file is left as it was.
+    EXPECT_EQ(folder.read("RavenSootData/MidiConfig.txt"), "BpFilterOn -1\nBpFilterLow 74\n");
+    {
+        ProductEngine engine(folder.path.string().c_str());
+        engine.setMidiLearnIndex(kDistTube); // beyond the two entries: the map grows to reach it
+        const unsigned char cc[3] = {0xb0, 21, 0};
+        engine.queueMidiEvent(cc, 0);
+        EXPECT_EQ(engine.midiControllerMap().count(), kDistTube + 1);
+        EXPECT_STREQ(engine.midiControllerMap().name(kDistMech), "DistMech");
+    }
+    std::ifstream in(file);
+    std::string name;
+    int number = 0, lines = 0, tube = 0;
+    while (in >> name >> number) {
+        ++lines;
+        if (name == "DistTube")
+            tube = number;
+    }
+    EXPECT_EQ(lines, kDistTube + 1);
+    EXPECT_EQ(tube, 21);
+}
+
+TEST(MidiConfigFile, AMissingFileIsWrittenFromTheFreshMap)
+{
+    TempFolder folder("midi-fresh");
+    std::filesystem::create_directories(folder.path / "RavenSootData");
+    { ProductEngine engine(folder.path.string().c_str()); }
+    std::string text = folder.read("RavenSootData/MidiConfig.txt");
+    EXPECT_EQ(text.rfind("BpFilterOn -1\nBpFilterLow -1\n", 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 53);
+}
+
+TEST(MidiConfigFile, EmptyFileStillLetsLearningWork)
+{
+    TempFolder folder("midi-emptyfile");
+    std::filesystem::create_directories(folder.path / "RavenSootData");
+    folder.write("RavenSootData/MidiConfig.txt", "");
+    {
+        ProductEngine engine(folder.path.string().c_str());
+        engine.setSampleRate(44100.0f);
+        engine.setMidiLearnIndex(kFlangerAmount);
+        const unsigned char cc[3] = {0xb0, 40, 127};
+        engine.queueMidiEvent(cc, 0);
+        engine.applyQueuedControllers();
+        EXPECT_EQ(engine.getParameter(kFlangerAmount), 1.0f);
+    }
+    EXPECT_NE(folder.read("RavenSootData/MidiConfig.txt").find("FlangerAmount 40\n"), std::string::npos);
+}
+
+} // namespace

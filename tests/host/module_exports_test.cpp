@@ -1,0 +1,48 @@
+// The built module as the dynamic loader sees it: only the two entry points leave it, and nothing in it
+// is left for the loader to find except in the system's own libraries.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace {
+
+std::string run(const std::string& command)
+{
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return output;
+    char line[512];
+    while (std::fgets(line, sizeof(line), pipe))
+        output += line;
+    pclose(pipe);
+    return output;
+}
+
+} // namespace
+
+TEST(ModuleExports, OnlyTheTwoEntryPointsAreExported)
+{
+    std::string table = run(std::string("nm -D --defined-only '") + RAVENSOOT_MODULE_PATH + "'");
+    std::set<std::string> names;
+    std::size_t start = 0;
+    while (start < table.size()) {
+        std::size_t end = table.find('\n', start);
+        std::string line = table.substr(start, end - start);
+        std::size_t lastSpace = line.rfind(' ');
+        if (lastSpace != std::string::npos)
+            names.insert(line.substr(lastSpace + 1));
+        start = end == std::string::npos ? table.size() : end + 1;
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"VSTPluginMain", "main"})) << table;
+}
+
+TEST(ModuleExports, NoSymbolIsLeftUndefined)
+{
+    std::string report = run(std::string("ldd -r '") + RAVENSOOT_MODULE_PATH + "' 2>&1");
+    EXPECT_NE(report.find("libc.so"), std::string::npos) << report;
+    EXPECT_EQ(report.find("undefined symbol"), std::string::npos) << report;
+    EXPECT_EQ(report.find("not found"), std::string::npos) << report;
+}

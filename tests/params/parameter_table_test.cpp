@@ -1,0 +1,102 @@
+// The parameter table and its lists: sizes, spot values and lookups that are safe for any float.
+#include "params/parameter_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+TEST(ParameterTable, HoldsSixtySixRecordsInTheHostOrder)
+{
+    EXPECT_EQ(kParameterCount, 66);
+    EXPECT_STREQ(kParameterTable[0].name, "BpFilterOn");
+    EXPECT_STREQ(kParameterTable[kMasterVolume].name, "MasterVolume");
+    EXPECT_STREQ(kParameterTable[kMasterVolume].shortName, "MasterVol");
+    EXPECT_STREQ(kParameterTable[kMagicEQMode].name, "MagicEQMode");
+    EXPECT_STREQ(kParameterTable[kAutomatableCount].name, "Unused");
+    EXPECT_STREQ(kParameterTable[kInfoLink].name, "InfoLink");
+    EXPECT_EQ(kParameterTable[kCompressAmount].maximum, 0.99f);
+    EXPECT_EQ(kParameterTable[kMmFilterCutoff].kind, 6);
+    for (int i = 0; i < kParameterCount; ++i) {
+        const ParameterRow& row = kParameterTable[i];
+        EXPECT_LT(std::strlen(row.name), 32u);
+        // Displayable exactly when the host sees it and it is not a switch or list.
+        EXPECT_EQ(row.displayable, i < kAutomatableCount && row.kind != 0) << row.name;
+        if (i >= kAutomatableCount) {
+            EXPECT_STREQ(row.shortName, "");
+            EXPECT_STREQ(row.unit, "");
+        }
+    }
+}
+
+TEST(ParameterTable, TargetListNamesTwentyThreeRecordsByTheirShortNames)
+{
+    EXPECT_EQ(kTargetList[0].parameter, kBpFilterLow);
+    EXPECT_EQ(kTargetList[13].parameter, kMmFilterCutoff);
+    EXPECT_EQ(kTargetList[22].parameter, kMasterVolume);
+    for (int k = 0; k < kTargetCount; ++k) {
+        EXPECT_STREQ(kTargetList[k].shortName, kParameterTable[kTargetList[k].parameter].shortName);
+        EXPECT_EQ(targetListPosition(kTargetList[k].parameter), k);
+    }
+    EXPECT_EQ(targetParameterIndex(13.0f), kMmFilterCutoff);
+    EXPECT_EQ(targetParameterIndex(23.0f), -1);
+    EXPECT_EQ(targetParameterIndex(50.0f), -1);
+    EXPECT_EQ(targetParameterIndex(-3.0f), kBpFilterLow);
+    EXPECT_EQ(targetListPosition(kMasterOn), -1);
+}
+
+TEST(ParameterTable, SyncDivisionsRunFromTripletThirtySecondToDottedThirtyTwoBars)
+{
+    EXPECT_STREQ(kSyncDivisionLabels[0], "1/32T");
+    EXPECT_STREQ(kSyncDivisionLabels[10], "1/4");
+    EXPECT_STREQ(kSyncDivisionLabels[32], "32/1*");
+    EXPECT_EQ(kSyncDivisionFactors[0], static_cast<float>(1.0 / 48.0));
+    EXPECT_EQ(kSyncDivisionFactors[15], static_cast<float>(2.0 / 3.0));
+    EXPECT_EQ(kSyncDivisionFactors[32], 48.0f);
+    // Each plain division sits between its triplet (2/3) and its dotted form (3/2).
+    for (int i = 1; i < kSyncDivisionCount; i += 3) {
+        EXPECT_EQ(kSyncDivisionFactors[i - 1], kSyncDivisionFactors[i] * 2.0f / 3.0f) << i;
+        EXPECT_EQ(kSyncDivisionFactors[i + 1], kSyncDivisionFactors[i] * 1.5f) << i;
+        if (i > 1) {
+            EXPECT_EQ(kSyncDivisionFactors[i], kSyncDivisionFactors[i - 3] * 2.0f) << i;
+        }
+    }
+}
+
+TEST(ParameterTable, FrequencyScaleHasItsStoredValues)
+{
+    EXPECT_EQ(kFrequencyScaleCount, 285);
+    EXPECT_EQ(kFrequencyScale[0], 20.0f);
+    EXPECT_EQ(kFrequencyScale[60], 80.0f);
+    EXPECT_EQ(kFrequencyScale[61], 82.0f);
+    EXPECT_EQ(kFrequencyScale[142], 608.0f);
+    EXPECT_EQ(kFrequencyScale[200], 2556.0f);
+    EXPECT_EQ(kFrequencyScale[250], 8807.0f);
+    EXPECT_EQ(kFrequencyScale[283], 19927.0f);
+    EXPECT_EQ(kFrequencyScale[284], 20000.0f);
+    for (int i = 1; i < kFrequencyScaleCount; ++i)
+        EXPECT_GT(kFrequencyScale[i], kFrequencyScale[i - 1]) << i;
+}
+
+TEST(ParameterTable, EveryLookupStaysInsideItsTableForAnyFloat)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const float odd[] = {NAN, inf, -inf, -1.0f, 1.0f, 2.0f, 1e30f, -1e30f, 0.99999994f};
+    for (float x : odd) {
+        float hz = frequencyScaleHz(x);
+        EXPECT_TRUE(hz >= 20.0f && hz <= 20000.0f) << x;
+        EXPECT_NE(filterTypeName(x * 100.0f), nullptr);
+        EXPECT_NE(lfoShapeName(x * 100.0f), nullptr);
+        int k = listIndexFromNormalized(x, kTargetCount);
+        EXPECT_TRUE(k >= 0 && k < kTargetCount);
+        int t = targetParameterIndex(x * 100.0f);
+        EXPECT_TRUE(t == -1 || targetListPosition(t) >= 0);
+    }
+    EXPECT_EQ(frequencyScaleHz(0.5f), 608.0f);
+    EXPECT_EQ(frequencyScaleHz(1.0f), 20000.0f);
+    EXPECT_STREQ(filterTypeName(3.0f), "LowPass Fat");
+    EXPECT_STREQ(filterTypeName(40.0f), "Ring Mod");
+    EXPECT_STREQ(lfoShapeName(9.0f), "Random Triangle");
+    EXPECT_EQ(listIndexFromNormalized(0.07f, kLfoShapeCount), 6);
+}
