@@ -21,9 +21,9 @@ uint32_t expected(int red, int green, int blue, int alpha)
                              uint8_t(alpha));
 }
 
-PixelBuffer decoded(const PngSpec& spec)
+PixelBuffer decoded(const PngRecipe& recipe)
 {
-    std::vector<uint8_t> file = encodePng(spec);
+    std::vector<uint8_t> file = encodePng(recipe);
     EXPECT_FALSE(file.empty());
     PixelBuffer pixels;
     EXPECT_TRUE(PngDecoder::decode(file.data(), file.size(), pixels));
@@ -37,11 +37,11 @@ std::string tempPath(const char* name)
 
 TEST(PngDecoder, RgbaIsPremultipliedWithTruncationAndTransparentPixelsBecomeZero)
 {
-    PngSpec spec;
-    spec.width = 4;
-    spec.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
-    spec.rows = {{200, 100, 50, 128, 255, 255, 255, 255, 90, 80, 70, 0, 1, 2, 3, 1}};
-    PixelBuffer pixels = decoded(spec);
+    PngRecipe recipe;
+    recipe.width = 4;
+    recipe.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    recipe.rows = {{200, 100, 50, 128, 255, 255, 255, 255, 90, 80, 70, 0, 1, 2, 3, 1}};
+    PixelBuffer pixels = decoded(recipe);
     ASSERT_EQ(pixels.width(), 4);
     EXPECT_EQ(pixels.pixel(0, 0), expected(200, 100, 50, 128));
     // Opaque white loses a step to the ÷256 rule; it is kept as designed.
@@ -52,11 +52,11 @@ TEST(PngDecoder, RgbaIsPremultipliedWithTruncationAndTransparentPixelsBecomeZero
 
 TEST(PngDecoder, RgbWithoutAlphaGetsAnOpaqueAlphaAndRowsStayTopDown)
 {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.rows = {{10, 20, 30, 40, 50, 60}, {70, 80, 90, 250, 251, 252}};
-    PixelBuffer pixels = decoded(spec);
+    PngRecipe recipe;
+    recipe.width = 2;
+    recipe.height = 2;
+    recipe.rows = {{10, 20, 30, 40, 50, 60}, {70, 80, 90, 250, 251, 252}};
+    PixelBuffer pixels = decoded(recipe);
     EXPECT_EQ(pixels.pixel(0, 0), expected(10, 20, 30, 255));
     EXPECT_EQ(pixels.pixel(1, 0), expected(40, 50, 60, 255));
     EXPECT_EQ(pixels.pixel(0, 1), expected(70, 80, 90, 255));
@@ -65,14 +65,14 @@ TEST(PngDecoder, RgbWithoutAlphaGetsAnOpaqueAlphaAndRowsStayTopDown)
 
 TEST(PngDecoder, PaletteWithTransparencyChunkExpandsToColoursAndAlpha)
 {
-    PngSpec spec;
-    spec.width = 4;
-    spec.colorType = PNG_COLOR_TYPE_PALETTE;
-    spec.bitDepth = 4;
-    spec.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {100, 150, 200}};
-    spec.paletteAlpha = {255, 128, 0};  // the fourth entry has no alpha given: opaque
-    spec.rows = {{0x01, 0x23}};
-    PixelBuffer pixels = decoded(spec);
+    PngRecipe recipe;
+    recipe.width = 4;
+    recipe.colorType = PNG_COLOR_TYPE_PALETTE;
+    recipe.bitDepth = 4;
+    recipe.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {100, 150, 200}};
+    recipe.paletteAlpha = {255, 128, 0};  // the fourth entry has no alpha given: opaque
+    recipe.rows = {{0x01, 0x23}};
+    PixelBuffer pixels = decoded(recipe);
     EXPECT_EQ(pixels.pixel(0, 0), expected(255, 0, 0, 255));
     EXPECT_EQ(pixels.pixel(1, 0), expected(0, 255, 0, 128));
     EXPECT_EQ(pixels.pixel(2, 0), 0u);
@@ -81,12 +81,12 @@ TEST(PngDecoder, PaletteWithTransparencyChunkExpandsToColoursAndAlpha)
 
 TEST(PngDecoder, LowBitGreyIsScaledToEightBitsAndSpreadToThreeChannels)
 {
-    PngSpec spec;
-    spec.width = 4;
-    spec.colorType = PNG_COLOR_TYPE_GRAY;
-    spec.bitDepth = 2;
-    spec.rows = {{0x1b}};  // levels 0, 1, 2, 3
-    PixelBuffer pixels = decoded(spec);
+    PngRecipe recipe;
+    recipe.width = 4;
+    recipe.colorType = PNG_COLOR_TYPE_GRAY;
+    recipe.bitDepth = 2;
+    recipe.rows = {{0x1b}};  // levels 0, 1, 2, 3
+    PixelBuffer pixels = decoded(recipe);
     EXPECT_EQ(pixels.pixel(0, 0), expected(0, 0, 0, 255));
     EXPECT_EQ(pixels.pixel(1, 0), expected(85, 85, 85, 255));
     EXPECT_EQ(pixels.pixel(2, 0), expected(170, 170, 170, 255));
@@ -95,7 +95,7 @@ TEST(PngDecoder, LowBitGreyIsScaledToEightBitsAndSpreadToThreeChannels)
 
 TEST(PngDecoder, GreyWithAlphaAndGreyColourKey)
 {
-    PngSpec withAlpha;
+    PngRecipe withAlpha;
     withAlpha.width = 2;
     withAlpha.colorType = PNG_COLOR_TYPE_GRAY_ALPHA;
     withAlpha.rows = {{200, 100, 33, 255}};
@@ -103,7 +103,7 @@ TEST(PngDecoder, GreyWithAlphaAndGreyColourKey)
     EXPECT_EQ(pixels.pixel(0, 0), expected(200, 200, 200, 100));
     EXPECT_EQ(pixels.pixel(1, 0), expected(33, 33, 33, 255));
 
-    PngSpec keyed;
+    PngRecipe keyed;
     keyed.width = 2;
     keyed.colorType = PNG_COLOR_TYPE_GRAY;
     keyed.colorKey = true;
@@ -116,7 +116,7 @@ TEST(PngDecoder, GreyWithAlphaAndGreyColourKey)
 
 TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByteAndRgbColourKeyBecomesTransparent)
 {
-    PngSpec deep;
+    PngRecipe deep;
     deep.width = 1;
     deep.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
     deep.bitDepth = 16;
@@ -124,7 +124,7 @@ TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByteAndRgbColourKeyBecomesTranspa
     PixelBuffer pixels = decoded(deep);
     EXPECT_EQ(pixels.pixel(0, 0), expected(0x12, 0x80, 0xfe, 0xc0));
 
-    PngSpec keyed;
+    PngRecipe keyed;
     keyed.width = 2;
     keyed.colorKey = true;
     keyed.key.red = 1;
@@ -138,19 +138,19 @@ TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByteAndRgbColourKeyBecomesTranspa
 
 TEST(PngDecoder, InterlacedImagesDecodeLikePlainOnes)
 {
-    PngSpec spec;
-    spec.width = 9;
-    spec.height = 9;
-    spec.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    PngRecipe recipe;
+    recipe.width = 9;
+    recipe.height = 9;
+    recipe.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
     for (int y = 0; y < 9; ++y) {
         std::vector<uint8_t> row;
         for (int x = 0; x < 9; ++x)
             row.insert(row.end(), {uint8_t(x * 20), uint8_t(y * 20), uint8_t(x * y), uint8_t(100 + x + y)});
-        spec.rows.push_back(row);
+        recipe.rows.push_back(row);
     }
-    PixelBuffer plain = decoded(spec);
-    spec.interlaced = true;
-    PixelBuffer interlaced = decoded(spec);
+    PixelBuffer plain = decoded(recipe);
+    recipe.interlaced = true;
+    PixelBuffer interlaced = decoded(recipe);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x)
             ASSERT_EQ(plain.pixel(x, y), interlaced.pixel(x, y));
@@ -160,17 +160,17 @@ TEST(PngDecoder, InterlacedImagesDecodeLikePlainOnes)
 TEST(PngDecoder, SidesAbove8192AreRefusedAndUpTo8192Accepted)
 {
     auto oneRow = [](int width) {
-        PngSpec spec;
-        spec.width = width;
-        spec.colorType = PNG_COLOR_TYPE_GRAY;
-        spec.rows = {std::vector<uint8_t>(size_t(width), 9)};
-        return spec;
+        PngRecipe recipe;
+        recipe.width = width;
+        recipe.colorType = PNG_COLOR_TYPE_GRAY;
+        recipe.rows = {std::vector<uint8_t>(size_t(width), 9)};
+        return recipe;
     };
     PixelBuffer pixels;
     std::vector<uint8_t> wide = encodePng(oneRow(8193));
     EXPECT_FALSE(PngDecoder::decode(wide.data(), wide.size(), pixels));
     EXPECT_TRUE(pixels.empty());
-    PngSpec tall;
+    PngRecipe tall;
     tall.height = 8193;
     tall.colorType = PNG_COLOR_TYPE_GRAY;
     tall.rows.assign(8193, std::vector<uint8_t>(1, 9));
@@ -183,11 +183,11 @@ TEST(PngDecoder, SidesAbove8192AreRefusedAndUpTo8192Accepted)
 
 TEST(PngDecoder, TruncatedOrForeignDataFailsAndLeavesABitmapThatDrawsNothing)
 {
-    PngSpec spec;
-    spec.width = 3;
-    spec.height = 3;
-    spec.rows.assign(3, std::vector<uint8_t>(9, 77));
-    std::vector<uint8_t> file = encodePng(spec);
+    PngRecipe recipe;
+    recipe.width = 3;
+    recipe.height = 3;
+    recipe.rows.assign(3, std::vector<uint8_t>(9, 77));
+    std::vector<uint8_t> file = encodePng(recipe);
     std::vector<uint8_t> cut(file.begin(), file.begin() + long(file.size() - 20));
     CBitmap bitmap;
     EXPECT_FALSE(bitmap.loadFromMemory(cut.data(), cut.size()));

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-struct PngSpec {
+struct PngRecipe {
     int width = 1;
     int height = 1;
     int colorType = PNG_COLOR_TYPE_RGB;
@@ -28,7 +28,7 @@ inline void appendBytes(png_structp png, png_bytep data, png_size_t length)
 
 inline void flushNothing(png_structp) {}
 
-inline std::vector<uint8_t> encodePng(const PngSpec& spec)
+inline std::vector<uint8_t> encodePng(const PngRecipe& recipe)
 {
     std::vector<uint8_t> out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -38,20 +38,20 @@ inline std::vector<uint8_t> encodePng(const PngSpec& spec)
         return {};
     }
     png_set_write_fn(png, &out, appendBytes, flushNothing);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, png_uint_32(recipe.width), png_uint_32(recipe.height), recipe.bitDepth, recipe.colorType,
+                 recipe.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-    if (!spec.paletteAlpha.empty())
-        png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
-    if (spec.colorKey) {
-        png_color_16 key = spec.key;
+    if (!recipe.palette.empty())
+        png_set_PLTE(png, info, recipe.palette.data(), int(recipe.palette.size()));
+    if (!recipe.paletteAlpha.empty())
+        png_set_tRNS(png, info, recipe.paletteAlpha.data(), int(recipe.paletteAlpha.size()), nullptr);
+    if (recipe.colorKey) {
+        png_color_16 key = recipe.key;
         png_set_tRNS(png, info, nullptr, 0, &key);
     }
     png_write_info(png, info);
     std::vector<png_bytep> rows;
-    for (const auto& row : spec.rows)
+    for (const auto& row : recipe.rows)
         rows.push_back(const_cast<png_bytep>(row.data()));
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
