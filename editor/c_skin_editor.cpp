@@ -222,6 +222,19 @@ int32_t CSkinEditor::controlModifierClicked(CDrawContext*, CControl*, int32_t)
     return 0;
 }
 
+bool CSkinEditor::chooseFile(bool, const char*, std::string&)
+{
+    showMessage("No file dialog");
+    return false;
+}
+
+void CSkinEditor::openAddress(const char*)
+{
+    showMessage("No browser");
+}
+
+void CSkinEditor::showMessage(const char*) {}
+
 void CSkinEditor::onParameterUpdate(int, float) {}
 
 bool CSkinEditor::onControlChanged(int, float, CDrawContext*)
@@ -294,7 +307,7 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
         return true;
     }
     if (std::strcmp(type, "PresetSelector") == 0) {
-        auto* selector = new CSkinPresetSelector(given, this, tag, bitmap, tables.getFont("FontDisplay"), plugin);
+        auto* selector = new CSkinPresetSelector(given, this, tag, bitmap, tables.getFont("FontDisplay"), plugin, this);
         selector->updateText();
         place(slot, selector, container, value);
         return true;
@@ -309,7 +322,7 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
         return true;
     }
     if (std::strcmp(type, "PresetMenu") == 0) {
-        place(slot, new CGlobalMenu(given, this, tag, plugin), container, 0.0f);
+        place(slot, new CGlobalMenu(given, this, tag, plugin, this), container, 0.0f);
         return true;
     }
     if (std::strcmp(type, "UpDownPreset") == 0) {
@@ -318,7 +331,7 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
         return true;
     }
     if (std::strcmp(type, "WebLink") == 0) {
-        place(slot, new CWebLink(given, this, tag, webAddress(), plugin), container, 0.0f);
+        place(slot, new CWebLink(given, this, tag, webAddress(), plugin, this), container, 0.0f);
         return true;
     }
     return createProductControl(slot, type, bitmap, tag, container, x1, y1, x2, y2);
