@@ -2,7 +2,9 @@
 // same samples as our own test host gets from the module for the same settings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -100,7 +102,8 @@ TEST_F(RenderTool, MonoInputIsWrittenAsStereoAndVolumeZeroIsSilence)
     SoundData input = tones(1, 44100, 44100);
     ASSERT_TRUE(writeSound(folder.file("mono.wav"), input, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
 
-    ToolRun silent = render(with(kPlainChain, {"--set", "MasterVolume=0", folder.file("mono.wav"), folder.file("silent.wav")}));
+    ToolRun silent
+        = render(with(kPlainChain, {"--set", "MasterVolume=0", folder.file("mono.wav"), folder.file("silent.wav")}));
     ASSERT_EQ(silent.status, 0) << silent.err;
     SoundData output = readSound(folder.file("silent.wav"));
     ASSERT_EQ(output.channels, 2);
@@ -109,7 +112,8 @@ TEST_F(RenderTool, MonoInputIsWrittenAsStereoAndVolumeZeroIsSilence)
         ASSERT_EQ(sample, 0.0f);
 
     // Asked for mono, the two equal sides average back to the input, sample for sample in 16 bits.
-    ToolRun mono = render(with(kPlainChain, {"--set", "MasterVolume=1", "--mono", folder.file("mono.wav"), folder.file("mono-out.wav")}));
+    ToolRun mono = render(with(kPlainChain, {"--set", "MasterVolume=1", "--mono", folder.file("mono.wav"),
+                                             folder.file("mono-out.wav")}));
     ASSERT_EQ(mono.status, 0) << mono.err;
     SoundData back = readSound(folder.file("mono-out.wav"));
     ASSERT_EQ(back.channels, 1);

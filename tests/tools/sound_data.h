@@ -12,7 +12,10 @@ struct SoundData {
     std::vector<float> samples; // interleaved
 
     long long frames() const { return channels ? static_cast<long long>(samples.size()) / channels : 0; }
-    float at(long long frame, int channel) const { return samples[static_cast<std::size_t>(frame * channels + channel)]; }
+    float at(long long frame, int channel) const
+    {
+        return samples[static_cast<std::size_t>(frame * channels + channel)];
+    }
 };
 
 inline bool writeSound(const std::string& path, const SoundData& sound, int format = SF_FORMAT_WAV | SF_FORMAT_FLOAT)

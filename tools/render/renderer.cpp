@@ -1,7 +1,6 @@
 // Runs an audio file through the plug-in block by block and writes the result, with the tail appended.
 #include "tools/render/renderer.h"
 
-#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <vector>
@@ -54,7 +53,8 @@ RenderSummary Renderer::run(PluginInstance& plugin, const RenderOptions& options
     while (done < totalFrames) {
         if (interrupted)
             throw runFailure(options.output + ": interrupted; nothing written");
-        std::size_t frames = static_cast<std::size_t>(std::min<long long>(static_cast<long long>(block), totalFrames - done));
+        long long remaining = totalFrames - done;
+        std::size_t frames = remaining < static_cast<long long>(block) ? static_cast<std::size_t>(remaining) : block;
         std::size_t read = done < summary.inputFrames ? reader.read(interleavedIn.data(), frames) : 0;
         summary.input.add(interleavedIn.data(), read * static_cast<std::size_t>(inChannels));
         // Mono goes in as the same signal on both sides; past the file's end the tail is silence.

@@ -21,7 +21,10 @@ public:
     }
 
     double peakDb() const { return decibels(peak); }
-    double rmsDb() const { return decibels(samplesSeen ? std::sqrt(sumOfSquares / static_cast<double>(samplesSeen)) : 0.0); }
+    double rmsDb() const
+    {
+        return decibels(samplesSeen ? std::sqrt(sumOfSquares / static_cast<double>(samplesSeen)) : 0.0);
+    }
 
     // "-3.0", or "-inf" for silence.
     static std::string text(double db)
