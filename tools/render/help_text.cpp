@@ -33,15 +33,17 @@ OPTIONS
         Set a parameter by its name (as --list-params shows it). VALUE is the host value from 0 to 1,
         or for a list parameter the entry's text: "MmFilterType=LowPass Fat", "Lfo1Shape=Triangle",
         "Lfo1Target=MmFilterCutoff". A synced LFO rate also takes its division: "Lfo1Rate=1/4".
-        May be given many times. Note that "MasterOn=0" bypasses the whole effect; an "Init" program
-        has it off.
+        May be given many times. "MasterOn=0" bypasses the whole effect; an empty "Init" program has
+        it off and its volume at 0, so start one with MasterOn=1 MasterMix=1 MasterVolume=1.
     --tempo BPM
         Tempo the host reports, for tempo-synced LFOs (20 to 999, default 120). The song plays from
         its start in 4/4.
     --block N
         Frames per host block (1 to 65536, default 512). The last block of a file may be shorter.
     --tail SECONDS
-        Silence appended to the input so delays and envelopes ring out (default 0).
+        Silence appended to the input so delays and envelopes ring out (default 0). As in any host,
+        the plug-in passes its input straight through after half a second of silence, so whatever
+        rings longer than that is cut there.
     --bits 16|24|32|float
         Sample format of the output. By default the input's, when the output format can hold it,
         otherwise 24-bit (Vorbis for Ogg). FLAC takes 16 or 24; Ogg takes none.
@@ -77,7 +79,8 @@ EXIT STATUS
 
 EXAMPLES
     ravensoot-render --program 3 guitar.wav guitar-fx.wav
-    ravensoot-render --set MasterOn=1 --set DistOn=1 --set DistTube=0.7 drums.flac drums-tube.flac
+    ravensoot-render --set MasterOn=1 --set MasterMix=1 --set MasterVolume=0.9 \
+        --set DistOn=1 --set DistTube=0.7 drums.flac drums-tube.flac
     ravensoot-render --bank mine.fxb --program "Dark Sweep" --tempo 96 --tail 2 loop.wav out.wav
     ravensoot-render --program 3 --list-params
 )";
