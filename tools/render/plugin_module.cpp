@@ -13,8 +13,10 @@ PluginModule::PluginModule(const std::string& path) : modulePath(path)
     struct stat status {};
     if (stat(path.c_str(), &status) != 0)
         throw runFailure(path + ": no plug-in module there (build it with make, or give --module PATH)");
+    // A bare file name would send dlopen searching the library path instead of the current folder.
+    std::string file = path.find('/') == std::string::npos ? "./" + path : path;
     // RTLD_LOCAL: what the module holds stays its own, as in any host.
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = dlerror();
         throw runFailure(path + ": cannot load the module (" + (reason ? reason : "unknown reason") + ")");
