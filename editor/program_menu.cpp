@@ -48,7 +48,8 @@ void ProgramMenu::perform(int32_t choice) const
         return;
     const int32_t banks = plugin->getBankCount();
     if (choice < banks) {
-        plugin->loadFactoryBank(choice);
+        if (!plugin->loadFactoryBank(choice) && services != nullptr)
+            services->showMessage("Bank load failed");
         return;
     }
     switch (choice - banks) {

@@ -154,6 +154,29 @@ TEST_F(SkinControlsTest, PadMenuArmsLearnForEitherAxisSelector)
     EXPECT_FLOAT_EQ(value(x), before) << "the menu moves nothing";
 }
 
+TEST_F(SkinControlsTest, PadWithOneTargetOnBothAxesLeavesItAtTheYValue)
+{
+    plugin->setParameter(kMorphXParam, 0.01f);
+    plugin->setParameter(kMorphYParam, 0.01f);
+    auto* pad = dynamic_cast<CXYPad*>(editor()->getControl(kMorphSquare));
+    const int target = kTargetList[1].parameter;
+    ASSERT_EQ(pad->getXTarget(), target);
+    ASSERT_EQ(pad->getYTarget(), target);
+    const CRect r = pad->getFrameRect();
+    const CRect inner = pad->getInnerRect();
+    window()->click(r.left + 20, r.top + 30);
+    idle();
+    EXPECT_NEAR(value(target), 1.0f - 26.0f / float(inner.height()), 1e-6f) << "the Y write comes second";
+
+    // The line colour over the pad's ground: all ground at alpha 0, all line at 255, each × 255 / 256.
+    const CColor line{200, 100, 50, 0};
+    const CColor ground{16, 19, 23, 255};
+    CColor clear = CXYPad::blendedLineColor(line, ground);
+    EXPECT_EQ((std::vector<int>{clear.red, clear.green, clear.blue}), (std::vector<int>{15, 18, 22}));
+    CColor solid = CXYPad::blendedLineColor(CColor{200, 100, 50, 255}, ground);
+    EXPECT_EQ((std::vector<int>{solid.red, solid.green, solid.blue}), (std::vector<int>{199, 99, 49}));
+}
+
 TEST_F(SkinControlsTest, MetersStayBlankUntilClickedAndASecondClickBlanksBoth)
 {
     CLevelMeter::setShown(false);
