@@ -24,6 +24,9 @@ foreach(platform headless x11)
   add_library(ravensoot_platform_${platform} OBJECT ${PLATFORM_SOURCES} ${RS_EMPTY_SOURCE})
   target_link_libraries(ravensoot_platform_${platform} PUBLIC ravensoot_plugin)
 endforeach()
+# The X11 layer talks to the server through Xlib, with shared-memory images (MIT-SHM) from libXext.
+find_package(X11 REQUIRED)
+target_link_libraries(ravensoot_platform_x11 PUBLIC X11::X11 X11::Xext)
 
 # The module a host loads. Only the two entry points leave it (the version script hides everything else,
 # the C++ runtime's inline symbols included), and it must link with nothing left undefined.
