@@ -17,6 +17,7 @@
 #include <dirent.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -53,13 +54,20 @@ int openFiles()
     return count;
 }
 
+// Shared-memory segments this process made that still exist (the list is the whole system's).
 int sharedSegments()
 {
     std::ifstream list("/proc/sysvipc/shm");
     std::string line;
-    int count = -1;  // the heading
-    while (std::getline(list, line))
-        count++;
+    std::getline(list, line);  // the heading
+    int count = 0;
+    while (std::getline(list, line)) {
+        std::istringstream fields(line);
+        std::string key, id, permissions, size;
+        long creator = 0;
+        fields >> key >> id >> permissions >> size >> creator;
+        count += creator == long(getpid()) ? 1 : 0;
+    }
     return count;
 }
 

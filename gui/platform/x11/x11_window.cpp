@@ -169,7 +169,7 @@ void X11Window::present(const PixelBuffer& backBuffer, const CRect& area)
     X11ErrorTrap trap(display);
     image->write(backBuffer, visible);
     unshown.unite(visible);
-    showPending(false);
+    showPending(!polling);
 }
 
 void X11Window::pumpEvents(bool inputAllowed)
@@ -183,6 +183,7 @@ void X11Window::pumpEvents(bool inputAllowed)
         showPending(false);
         return;
     }
+    polling = false;
     PlatformEvent motion;
     bool moved = false;
     for (int taken = 0; opened && taken < kMaxEventsPerPass && XPending(display) > 0; ++taken) {
@@ -201,6 +202,7 @@ void X11Window::pumpEvents(bool inputAllowed)
         // What was exposed so far is shown before a press starts a loop that may take a while.
         showPending(true);
         handler.handlePlatformEvent(event);
+        polling = false;
     }
     if (moved && opened && !windowGone)
         handler.handlePlatformEvent(motion);
@@ -215,6 +217,7 @@ int32_t X11Window::queryPointer(CPoint& where)
         where = lastPointer;
         return 0;
     }
+    polling = true;
     X11ErrorTrap trap(display);
     takeQueuedHousekeeping();
     XEvent dropped;

@@ -56,6 +56,8 @@ private:
     bool windowGone = false;
     CRect exposed;
     CRect unshown;
+    // A modal loop is polling (queryPointer since the last input pass): presents are paced.
+    bool polling = false;
     int64_t lastShownMs = -1000;
     CPoint lastPointer;
     std::vector<X11Popup*> popups;  // innermost last
