@@ -16,9 +16,12 @@
 #include "gui/c_frame.h"
 #include "gui/c_kick_button.h"
 #include "gui/c_on_off_button.h"
+#include "gui/platform/file_dialog.h"
+#include "gui/platform/url_opener.h"
 #include "host/plugin_base.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -30,6 +33,13 @@ constexpr int32_t kSliderStyle = 64;
 int32_t sat(int64_t value)
 {
     return CRect::saturate(value);
+}
+
+// The platform's reason when it is short enough for a value display, else the short text given.
+const char* fitted(const std::string& reason, const char* fallback)
+{
+    constexpr size_t kShortMessage = 24;
+    return !reason.empty() && reason.size() <= kShortMessage ? reason.c_str() : fallback;
 }
 
 }  // namespace
@@ -222,15 +232,32 @@ int32_t CSkinEditor::controlModifierClicked(CDrawContext*, CControl*, int32_t)
     return 0;
 }
 
-bool CSkinEditor::chooseFile(bool, const char*, std::string&)
+bool CSkinEditor::chooseFile(bool save, const char* extension, std::string& path)
 {
-    showMessage("No file dialog");
-    return false;
+    FileDialogRequest request = save ? FileDialogRequest::save(extension) : FileDialogRequest::open(extension);
+    request.parentWindow = getSystemWindow();
+    std::unique_ptr<FileDialog> dialog = FileDialog::create();
+    FileDialogResult answer = dialog->run(request, [this] { doIdleStuff(); });
+    switch (answer.status) {
+    case FileDialogResult::Status::kChosen:
+        path = answer.path;
+        return true;
+    case FileDialogResult::Status::kCancelled:
+        return false;
+    case FileDialogResult::Status::kUnavailable:
+        showMessage("Needs zenity or kdialog");
+        return false;
+    default:
+        showMessage(fitted(answer.reason, "File dialog failed"));
+        return false;
+    }
 }
 
-void CSkinEditor::openAddress(const char*)
+void CSkinEditor::openAddress(const char* address)
 {
-    showMessage("No browser");
+    UrlOpenResult result = UrlOpener::create()->open(address, [this] { doIdleStuff(); });
+    if (!result.opened)
+        showMessage(fitted(result.reason, "Could not open link"));
 }
 
 void CSkinEditor::showMessage(const char*) {}

@@ -1,12 +1,15 @@
-// The default skin's list selectors, program menus and program steppers driven with scripted mouse input and
-// the scripted clock: clamped arrows and their repeat rate, menu choices, the global menu's entries and
-// index arithmetic.
+// The default skin's list selectors, program menus, program steppers and link driven with scripted mouse input,
+// the scripted clock and scripted dialog answers: clamped arrows and their repeat rate, menu choices, the
+// global menu's entries and index arithmetic, real bank and preset files, messages for failures.
 #include "editor_fixture.h"
 
 #include "editor/c_skin_preset_selector.h"
 #include "editor/c_skin_selector.h"
 #include "editor/program_menu.h"
+#include "editor/c_text_display.h"
 #include "gui/c_option_menu.h"
+#include "gui/platform/headless/scripted_file_dialog.h"
+#include "gui/platform/headless/scripted_url_opener.h"
 #include "params/parameter_table.h"
 
 namespace {
@@ -31,7 +34,28 @@ protected:
     }
     int filterIndex() const { return types()->getIndex(); }
     CPoint menuButton() const { return centreOf(kDummy); }
+    // Chooses entry from the global menu (or the preset selector's, in its middle).
+    void choose(int entry, bool presetSelector = false)
+    {
+        CPoint at = presetSelector ? centreOf(kGlobalMenu) : menuButton();
+        window()->click(at.h, at.v).chooseMenuEntry(entry);
+        idle();
+    }
+    std::string display() const
+    {
+        return static_cast<CTextDisplay*>(editor()->getControl(kParamDisplay))->getText();
+    }
+    std::string programName() const
+    {
+        char name[80] = {};
+        plugin->getProgramName(name);
+        return name;
+    }
+    float mix() const { return plugin->getEngine()->getParameter(kMasterMix); }
 };
+
+// With one factory bank: 0 reload, 1 load bank, 2 save bank, 3 load preset, 4 save preset, 5 clear.
+enum Entry { kLoadBank = 1, kSaveBank, kLoadPreset, kSavePreset, kClearPreset };
 
 TEST_F(ProgramControlsTest, SelectorArrowsClampAndRepeatAboutThreeTimesASecond)
 {
@@ -129,6 +153,72 @@ TEST_F(ProgramControlsTest, ProgramSteppersRepeatAndStopAtTheEnds)
     window()->press(updown.left + 2, updown.top + 2).wait(400).release();
     idle();
     EXPECT_EQ(plugin->getProgram(), 0) << "the upper half steps back and stops at the first program";
+}
+
+TEST_F(ProgramControlsTest, MenusSaveClearAndLoadBackRealBankAndPresetFiles)
+{
+    ScriptedFileDialog::reset();
+    plugin->setProgram(2);
+    plugin->setParameter(kMasterMix, 0.25f);
+    const std::string bank = (folder.path / "mine").string();
+    ScriptedFileDialog::answer(bank);
+    choose(kSaveBank);
+    ASSERT_EQ(ScriptedFileDialog::requests().size(), 1u);
+    EXPECT_EQ(ScriptedFileDialog::requests()[0].title, "Save fxb File");
+    ASSERT_TRUE(std::filesystem::exists(bank + ".fxb")) << "the extension is added to a bare name";
+
+    choose(kClearPreset);
+    ASSERT_NE(mix(), 0.25f);
+    // The preset selector's "Load Bank" loads the chosen bank too.
+    ScriptedFileDialog::answer(bank + ".fxb");
+    choose(kLoadBank, true);
+    EXPECT_EQ(ScriptedFileDialog::requests().back().title, "Load fxb File");
+    EXPECT_EQ(plugin->getProgram(), 0);
+    plugin->setProgram(2);
+    EXPECT_FLOAT_EQ(mix(), 0.25f) << "the saved bank brings the cleared program back";
+
+    const std::string preset = (folder.path / "bright").string();
+    ScriptedFileDialog::answer(preset);
+    choose(kSavePreset, true);
+    EXPECT_EQ(programName(), "bright");
+    choose(kClearPreset, true);
+    ScriptedFileDialog::answer(preset + ".fxp");
+    choose(kLoadPreset);
+    EXPECT_FLOAT_EQ(mix(), 0.25f);
+    EXPECT_EQ(programName(), "bright");
+
+    // A cancelled dialog does nothing; a file that is no bank and a missing dialog program say so, and the
+    // program name comes back three seconds later.
+    ScriptedFileDialog::cancel();
+    choose(kLoadBank);
+    EXPECT_EQ(display(), "bright");
+    std::ofstream(folder.path / "junk.fxb") << "not a bank";
+    ScriptedFileDialog::answer((folder.path / "junk.fxb").string());
+    choose(kLoadBank);
+    EXPECT_EQ(display(), "Bank load failed");
+    EXPECT_FLOAT_EQ(mix(), 0.25f);
+    idle(3100);
+    EXPECT_EQ(display(), "bright");
+    ScriptedFileDialog::unavailable();
+    choose(kSaveBank);
+    EXPECT_EQ(display(), "Needs zenity or kdialog");
+    EXPECT_EQ(ScriptedFileDialog::pendingAnswers(), 0u);
+}
+
+TEST_F(ProgramControlsTest, LinkOpensTheShippedManualFromTheDataFolder)
+{
+    ScriptedUrlOpener::reset();
+    CPoint at = centreOf(kInfoLink);
+    window()->click(at.h, at.v);
+    idle();
+    const std::string manual = (folder.path / "RavenSootData" / "Manual" / "index.html").string();
+    EXPECT_EQ(ScriptedUrlOpener::requested(), std::vector<std::string>{"file://" + manual});
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(RAVENSOOT_SOURCE_DIR) / "data/RavenSootData/Manual/index.html"));
+
+    ScriptedUrlOpener::refuseNext("No browser");
+    window()->click(at.h, at.v);
+    idle();
+    EXPECT_EQ(display(), "No browser");
 }
 
 }  // namespace
