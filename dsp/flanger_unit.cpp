@@ -2,6 +2,7 @@
 #include "dsp/flanger_unit.h"
 
 #include <algorithm>
+#include <cmath>
 
 FlangerUnit::FlangerUnit() : sine(SineTable::acquire()) {}
 
@@ -123,7 +124,9 @@ void FlangerUnit::run(float* left, float* right, int count, float increment, flo
         }
         const float xL = left[i];
         const float xR = right[i];
-        memory[w] = ((tapR + tapL) * back + (xR + xL)) * 0.5f;
+        const float written = ((tapR + tapL) * back + (xR + xL)) * 0.5f;
+        // Even with no feedback a NaN tap times 0 is NaN: one bad sample would circulate for good.
+        memory[w] = std::isfinite(written) ? written : 0.0f;
         left[i] = tapL * wet + xL * dryGain;
         right[i] = tapR * wet + xR * dryGain;
         if (++w >= n)

@@ -39,6 +39,10 @@ public:
     int filterType() const { return multimodeFilter.type(); }
     float compressorMode() const { return compressor.mode; }
     bool magicEqClipMode() const { return magicEq.clipMode; }
+    // What the units last received, for displays and checks.
+    const MmFilterUnit& multimodeFilterUnit() const { return multimodeFilter; }
+    const MagicEQUnit& magicEqUnit() const { return magicEq; }
+    const CompressUnit& compressorUnit() const { return compressor; }
 
 protected:
     void applyControllerValue(int index, float value) override;

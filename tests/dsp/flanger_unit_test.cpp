@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <utility>
 #include <random>
 #include <vector>
@@ -68,6 +69,22 @@ TEST(FlangerUnit, WithoutASampleRateAudioIsUntouched)
     run(f, l, r, 1.0f, 2.0f);
     EXPECT_EQ(l, inL);
     EXPECT_EQ(r, inR);
+}
+
+TEST(FlangerUnit, ANonFiniteSampleLeavesTheDelayLineWithin132Samples)
+{
+    const float bad[] = {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(),
+                         3e38f};
+    for (float x : bad) {
+        FlangerUnit f = engineFlanger();
+        std::vector<float> l(4410, 0.25f), r(4410, -0.1f);
+        l[100] = x;
+        r[100] = x;
+        run(f, l, r, 1.0f, 2.0f);
+        for (size_t i = 101 + 132; i < l.size(); ++i)
+            ASSERT_TRUE(std::isfinite(l[i]) && std::isfinite(r[i])) << x << " at " << i;
+        EXPECT_NEAR(l.back(), 0.5f * 0.25f + 0.5f * 0.075f, 1e-6f) << x;
+    }
 }
 
 TEST(FlangerUnit, DelayRangeGivesLength132AndLead88AtEitherSetupOrder)
