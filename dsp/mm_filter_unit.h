@@ -47,9 +47,14 @@ public:
 private:
     static constexpr int kGlideSteps = 16;
 
+    // Where a type's wet signal comes from.
+    enum class Wet { kMain, kBandBoost, kFourPole, kComb, kRing };
+
     void updateCoefficients();
     float wetQ() const { return resonance_ * 6.0f + 1.0f; }
-    void protect(float& wL, float& wR);
+    void runSegment(float* left, float* right, int begin, int end, float mixStep);
+    template <Wet wet, bool saturate>
+    void run(float* left, float* right, int begin, int end, float mixStep);
 
     FourPoleLowPass fatLeft_, fatRight_;
     BiquadFilter mainLeft_, mainRight_;
