@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dsp/biquad_filter.h"
-#include "dsp/float_pair.h"
+#include "dsp/float_lanes.h"
 
 class BiquadPair {
 public:
