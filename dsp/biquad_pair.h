@@ -14,6 +14,27 @@ public:
     {
     }
 
+    struct Coefficients {
+        FloatPair b0, b1, b2, a1, a2;
+    };
+
+    // One section's design in both lanes, for sections known to share it.
+    static Coefficients coefficientsOf(const BiquadFilter& s)
+    {
+        return {splat(s.b0), splat(s.b1), splat(s.b2), splat(s.a1), splat(s.a2)};
+    }
+
+    // With a shared design instead of this pair's own; the same sum.
+    FloatPair tick(const Coefficients& c, FloatPair x)
+    {
+        FloatPair y = c.b0 * x + c.b1 * x1 + c.b2 * x2 - c.a1 * y1 - c.a2 * y2;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
+        return y;
+    }
+
     // Summed in the order BiquadFilter::tick sums, lane by lane.
     FloatPair tick(FloatPair x)
     {

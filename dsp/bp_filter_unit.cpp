@@ -53,14 +53,18 @@ void BpFilterUnit::process(float* left, float* right, float* rejectLeft, float* 
     for (BiquadFilter& s : sections_)
         s.flushState();
 
-    // Both channels at once, in the lanes of float pairs; the sections live in locals meanwhile.
+    // Both channels at once, in the lanes of float pairs; the sections live in locals meanwhile. All
+    // four high-pass sections carry one design and all four low-pass sections another, so one set of
+    // coefficients serves each kind and leaves registers for the histories.
+    const BiquadPair::Coefficients high = BiquadPair::coefficientsOf(sections_[kHighL1]);
+    const BiquadPair::Coefficients low = BiquadPair::coefficientsOf(sections_[kLowL1]);
     BiquadPair high1(sections_[kHighL1], sections_[kHighR1]);
     BiquadPair high2(sections_[kHighL2], sections_[kHighR2]);
     BiquadPair low1(sections_[kLowL1], sections_[kLowR1]);
     BiquadPair low2(sections_[kLowL2], sections_[kLowR2]);
     for (int i = 0; i < count; ++i) {
         const FloatPair x = loadPair(left, right, i);
-        const FloatPair y = low2.tick(low1.tick(high2.tick(high1.tick(x))));
+        const FloatPair y = low2.tick(low, low1.tick(low, high2.tick(high, high1.tick(high, x))));
         storePair(left, right, i, y);
         storePair(rejectLeft, rejectRight, i, x - y);
     }
