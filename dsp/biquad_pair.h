@@ -7,6 +7,7 @@
 
 class BiquadPair {
 public:
+    BiquadPair() = default;
     BiquadPair(const BiquadFilter& left, const BiquadFilter& right)
         : b0{left.b0, right.b0}, b1{left.b1, right.b1}, b2{left.b2, right.b2}, a1{left.a1, right.a1},
           a2{left.a2, right.a2}, x1{left.x1, right.x1}, x2{left.x2, right.x2}, y1{left.y1, right.y1},
@@ -60,6 +61,6 @@ public:
     }
 
 private:
-    FloatPair b0, b1, b2, a1, a2;
-    FloatPair x1, x2, y1, y2;
+    FloatPair b0 = {}, b1 = {}, b2 = {}, a1 = {}, a2 = {};
+    FloatPair x1 = {}, x2 = {}, y1 = {}, y2 = {};
 };

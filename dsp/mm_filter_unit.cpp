@@ -43,6 +43,7 @@ FloatPair saturated(FloatPair w, float q)
 // The two channels' four-pole filters side by side, as FourPoleLowPass::process runs them.
 class FourPolePair {
 public:
+    FourPolePair() = default;
     FourPolePair(const FourPoleLowPass& left, const FourPoleLowPass& right)
     {
         gain = FloatPair{left.gain, right.gain};
@@ -77,9 +78,9 @@ public:
     }
 
 private:
-    FloatPair gain;
-    FloatPair c[8];
-    FloatPair h[4];
+    FloatPair gain = {};
+    FloatPair c[8] = {};
+    FloatPair h[4] = {};
 };
 
 } // namespace
@@ -277,9 +278,13 @@ void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixS
 {
     // Both channels side by side in float pairs, the state in locals: stores to the audio buffers
     // could otherwise alias it.
-    BiquadPair main(mainLeft_, mainRight_);
-    BiquadPair boost(boostLeft_, boostRight_);
-    FourPolePair fat(fatLeft_, fatRight_);
+    // Only what the type uses is loaded: a segment may be as short as one glide step.
+    constexpr bool usesMain = wet == Wet::kMain || wet == Wet::kBandBoost;
+    constexpr bool usesBoost = wet == Wet::kBandBoost;
+    constexpr bool usesFat = wet == Wet::kFourPole;
+    BiquadPair main = usesMain ? BiquadPair(mainLeft_, mainRight_) : BiquadPair();
+    BiquadPair boost = usesBoost ? BiquadPair(boostLeft_, boostRight_) : BiquadPair();
+    FourPolePair fat = usesFat ? FourPolePair(fatLeft_, fatRight_) : FourPolePair();
     PeakFollower envelope = cutoffFollower_;
     PeakFollower level = limiterFollower_;
     float gain = limiterGain_, step = limiterStep_;
@@ -334,9 +339,12 @@ void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixS
         mix += mixStep;
     }
 
-    main.storeState(mainLeft_, mainRight_);
-    boost.storeState(boostLeft_, boostRight_);
-    fat.storeState(fatLeft_, fatRight_);
+    if (usesMain)
+        main.storeState(mainLeft_, mainRight_);
+    if (usesBoost)
+        boost.storeState(boostLeft_, boostRight_);
+    if (usesFat)
+        fat.storeState(fatLeft_, fatRight_);
     cutoffFollower_ = envelope;
     limiterFollower_ = level;
     limiterGain_ = gain;
