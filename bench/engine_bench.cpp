@@ -1,5 +1,6 @@
 // Cost of ProductEngine::process per stereo frame at 44.1 kHz: the frame alone, each stage of the chain
-// alone on top of it, and the full chain with every section on and both LFOs modulating.
+// alone on top of it, and the full chain with every section on and both LFOs modulating, for each
+// filter type.
 #include "engine/product_engine.h"
 
 #include <benchmark/benchmark.h>
@@ -57,13 +58,14 @@ void configure(ProductEngine& e, unsigned stages)
     e.resume();
 }
 
-void BM_Chain(benchmark::State& state, unsigned stages)
+void BM_Chain(benchmark::State& state, unsigned stages, int filterType)
 {
     // A module folder without a data folder: nothing is read or written.
     const std::string folder = "/tmp/ravensoot-bench-" + std::to_string(getpid());
     ProductEngine engine(folder.c_str());
     engine.setSampleRate(44100.0f);
     configure(engine, stages);
+    engine.setParameter(kMmFilterType, static_cast<float>(filterType) * 0.01f);
 
     const int frames = static_cast<int>(state.range(0));
     std::vector<float> inL(frames), inR(frames), outL(frames), outR(frames);
@@ -90,8 +92,13 @@ const bool registered = [] {
         {"compressor", kCompressor},
     };
     for (const auto& [name, stages] : runs)
-        benchmark::RegisterBenchmark((std::string("BM_Chain/") + name).c_str(), BM_Chain, stages)->Arg(512);
-    benchmark::RegisterBenchmark("BM_Chain/full", BM_Chain, kEveryStage)->Arg(64)->Arg(512)->Arg(4096);
+        benchmark::RegisterBenchmark((std::string("BM_Chain/") + name).c_str(), BM_Chain, stages, 0)->Arg(512);
+    benchmark::RegisterBenchmark("BM_Chain/full", BM_Chain, kEveryStage, 0)->Arg(64)->Arg(512)->Arg(4096);
+    // The full chain with each of the other filter types ("Comb" crossfades at every glide step).
+    for (int type = 1; type < kFilterTypeCount; ++type)
+        benchmark::RegisterBenchmark((std::string("BM_Chain/full/type:") + std::to_string(type)).c_str(),
+                                     BM_Chain, kEveryStage, type)
+            ->Arg(512);
     return true;
 }();
 
