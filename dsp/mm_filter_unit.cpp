@@ -316,7 +316,10 @@ void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixS
         }
 
         if (saturate) {
-            w = saturated(w, q);
+            // Most wet values sit below the knee; the curve's division is only worth it above.
+            const auto over = (w > kSaturationKnee) | (w < -kSaturationKnee);
+            if (over[0] | over[1])
+                w = saturated(w, q);
         } else {
             const float wL = std::fabs(w[0]), wR = std::fabs(w[1]);
             const float v = level.process(wL < wR ? wR : wL);
