@@ -135,6 +135,16 @@ bool MmFilterUnit::setType(int index)
     return true;
 }
 
+double MmFilterUnit::peakingAmplitude(float gainDb)
+{
+    // The bell's gain follows the resonance alone, not the gliding cutoff: worked out once per gain.
+    if (gainDb != peakGainDb_) {
+        peakGainDb_ = gainDb;
+        peakAmplitude_ = BiquadFilter::peakingAmplitude(gainDb);
+    }
+    return peakAmplitude_;
+}
+
 void MmFilterUnit::updateCoefficients()
 {
     const float e = cutoffFollower_.value;
@@ -148,10 +158,13 @@ void MmFilterUnit::updateCoefficients()
     case kLowPass:
         mainLeft_.setLowPass(sr, f, q, true);
         break;
-    case kBandPass:
-        mainLeft_.setBandPass(sr, f, q);
-        boostLeft_.setPeaking(sr, f, 1.0f, q * 3.0f);
+    case kBandPass: {
+        // Both sections at one frequency: one angle for the two designs.
+        const BiquadFilter::Angle angle = BiquadFilter::angleOf(sr, f);
+        mainLeft_.setBandPass(angle, q);
+        boostLeft_.setPeaking(angle, 1.0f, peakingAmplitude(q * 3.0f));
         break;
+    }
     case kHighPass:
         mainLeft_.setHighPass(sr, f, q, true);
         break;
@@ -159,15 +172,17 @@ void MmFilterUnit::updateCoefficients()
         fatLeft_.design(sr, f, q);
         fatRight_.copyDesign(fatLeft_);
         break;
-    case kBandPassFat:
-        mainLeft_.setBandPass(sr, f, q * 3.0f);
-        boostLeft_.setPeaking(sr, f, 1.0f, q * 4.0f);
+    case kBandPassFat: {
+        const BiquadFilter::Angle angle = BiquadFilter::angleOf(sr, f);
+        mainLeft_.setBandPass(angle, q * 3.0f);
+        boostLeft_.setPeaking(angle, 1.0f, peakingAmplitude(q * 4.0f));
         break;
+    }
     case kHighPassFat:
         mainLeft_.setHighPass(sr, f, q * 3.0f, true);
         break;
     case kPeaking:
-        mainLeft_.setPeaking(sr, f, 1.0f, q * 3.0f);
+        mainLeft_.setPeaking(BiquadFilter::angleOf(sr, f), 1.0f, peakingAmplitude(q * 3.0f));
         break;
     case kNotch:
         mainLeft_.setNotch(sr, f, q - 0.99f, false);
