@@ -42,13 +42,36 @@ if(EXISTS ${RS_ENTRY_SOURCE})
     -Wl,--no-undefined
     -Wl,--exclude-libs,ALL)
 
-  # A host loads the module straight from the build folder: the data folder sits beside it.
-  file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
+  # A host loads the module straight from the build folder: the data folder sits beside it. Bank files
+  # are left out: the build makes them from their source text (tools/bank_builder).
+  file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data/RavenSootData
+    ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
+  list(FILTER RS_DATA_FILES EXCLUDE REGEX "\\.fxb$")
   set(RS_DATA_COPY COMMAND ${CMAKE_COMMAND} -E make_directory ${RS_MODULE_DIR}/RavenSootData)
-  if(RS_DATA_FILES)
+  set(RS_DATA_DIRS)
+  foreach(file ${RS_DATA_FILES})
+    get_filename_component(dir ${file} DIRECTORY)
+    if(dir)
+      list(APPEND RS_DATA_DIRS ${dir})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES RS_DATA_DIRS)
+  # One copy per folder, and only of files that changed.
+  foreach(dir "" ${RS_DATA_DIRS})
+    set(files ${RS_DATA_FILES})
+    if(dir)
+      list(FILTER files INCLUDE REGEX "^${dir}/[^/]*$")
+    else()
+      list(FILTER files EXCLUDE REGEX "/")
+    endif()
+    if(NOT files)
+      continue()
+    endif()
+    list(TRANSFORM files PREPEND ${CMAKE_SOURCE_DIR}/data/RavenSootData/)
     list(APPEND RS_DATA_COPY
-      COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/RavenSootData ${RS_MODULE_DIR}/RavenSootData)
-  endif()
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${RS_MODULE_DIR}/RavenSootData/${dir}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${files} ${RS_MODULE_DIR}/RavenSootData/${dir})
+  endforeach()
   add_custom_target(ravensoot_data ALL ${RS_DATA_COPY} COMMENT "Copying RavenSootData beside the module")
   add_dependencies(RavenSoot3 ravensoot_data)
 
