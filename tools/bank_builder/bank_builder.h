@@ -20,7 +20,6 @@ public:
     bool write(const std::string& path) const;
 
     const std::vector<std::string>& errors() const { return faults; }
-    const ProductProgram& program(int i) const { return *programs[static_cast<std::size_t>(i)]; }
 
 private:
     void apply(const BankSource& source, const BankSource::Program& from, ProductProgram& to);

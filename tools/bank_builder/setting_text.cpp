@@ -23,7 +23,7 @@ std::string trimmed(const std::string& text)
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-std::string number(double value)
+std::string numberText(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
@@ -61,7 +61,7 @@ bool inRange(double value, double low, double high, const std::string& unit, std
     float v = static_cast<float>(value);
     if (v >= static_cast<float>(low) && v <= static_cast<float>(high))
         return true;
-    reason = "is outside " + number(low) + " to " + number(high) + (unit.empty() ? "" : " " + unit);
+    reason = "is outside " + numberText(low) + " to " + numberText(high) + (unit.empty() ? "" : " " + unit);
     return false;
 }
 
