@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo bench skin clean
+.PHONY: all deps configure build test demo bench skin bank survey clean
 
 all: build
 
@@ -31,6 +31,17 @@ bench: build
 # Redraws the default skin (data/RavenSootData/Skins/default) and its preview pictures in out/.
 skin: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target skin
+
+# Copies the factory bank built from data/factory_bank.txt into data/RavenSootData, where it is committed.
+bank: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target factory_bank
+
+# Renders the loop through every factory program and keeps the measurements in docs/.
+SURVEY_TARGETS ?= RavenSoot3 ravensoot-render ravensoot-demo-loop ravensoot-survey
+
+survey: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(SURVEY_TARGETS)
+	@scripts/survey_bank.sh $(BUILD) docs/factory-bank-survey.txt
 
 clean:
 	@rm -rf $(BUILD) out

@@ -33,7 +33,17 @@ target_link_libraries(ravensoot_platform_x11 PUBLIC X11::X11 X11::Xext)
 # straight from the build folder, so the data folder is copied beside it.
 set(RS_ENTRY_SOURCE ${CMAKE_SOURCE_DIR}/host/vst_entry.cpp)
 set(RS_MODULE_DIR ${CMAKE_BINARY_DIR}/vst)
-file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
+file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data/RavenSootData
+  ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
+list(FILTER RS_DATA_FILES EXCLUDE REGEX "\\.fxb$")
+set(RS_DATA_FOLDERS)
+foreach(file ${RS_DATA_FILES})
+  get_filename_component(folder ${file} DIRECTORY)
+  if(folder)
+    list(APPEND RS_DATA_FOLDERS ${folder})
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES RS_DATA_FOLDERS)
 
 function(rs_add_module target platform dir)
   add_library(${target} MODULE ${RS_ENTRY_SOURCE})
@@ -48,12 +58,28 @@ function(rs_add_module target platform dir)
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/module_exports.map
     -Wl,--no-undefined
     -Wl,--exclude-libs,ALL)
+  # Bank files are left out of the copy: the build makes them from their source text (tools/bank_builder),
+  # which finds every module's folder through RS_MODULE_TARGETS.
   set(copy COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/RavenSootData)
-  if(RS_DATA_FILES)
-    list(APPEND copy COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/RavenSootData ${dir}/RavenSootData)
-  endif()
+  # One copy per folder, and only of files that changed.
+  foreach(folder "" ${RS_DATA_FOLDERS})
+    set(files ${RS_DATA_FILES})
+    if(folder)
+      list(FILTER files INCLUDE REGEX "^${folder}/[^/]*$")
+    else()
+      list(FILTER files EXCLUDE REGEX "/")
+    endif()
+    if(NOT files)
+      continue()
+    endif()
+    list(TRANSFORM files PREPEND ${CMAKE_SOURCE_DIR}/data/RavenSootData/)
+    list(APPEND copy
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/RavenSootData/${folder}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${files} ${dir}/RavenSootData/${folder})
+  endforeach()
   add_custom_target(${target}_data ALL ${copy} COMMENT "Copying RavenSootData beside ${target}")
   add_dependencies(${target} ${target}_data)
+  set_property(GLOBAL APPEND PROPERTY RS_MODULE_TARGETS ${target})
 endfunction()
 
 if(EXISTS ${RS_ENTRY_SOURCE})

@@ -8,10 +8,10 @@ build=${1:-build}
 out=out
 render="$build/tools/render/ravensoot-render"
 loop_tool="$build/tools/demo_loop/ravensoot-demo-loop"
-factory_bank="$build/vst/RavenSootData/RavenSoot3PresetsA.fxb"
 loop="$out/demo-loop.wav"
-# Programs taken from the factory bank, at most.
-factory_sounds=6
+# A tour of the factory bank, one or two programs of each family; names missing from the bank are skipped.
+factory_sounds=("Warm Start" "Telephone" "Tube Overdrive" "Lo-Fi 4-Bit" "LP Sweep 1 Bar" "Auto-Wah"
+  "Jet Flanger" "Trance Gate 1/16" "Alien Transmission")
 
 rows=()
 
@@ -48,43 +48,18 @@ make_loop() {
   add_row "the loop itself (dry)" "$loop" "$peak" "$rms"
 }
 
-# The first named programs of the factory bank, each into its own file.
+# The tour's programs of the factory bank, each into its own file.
 render_factory_programs() {
-  local count=0 number name
-  while read -r number name; do
-    [ "$name" = "Init" ] && continue
-    render_sound "program $number \"$name\"" "$out/demo-$(printf %02d "$number")-$(slug "$name").wav" \
-      --program "$number"
-    count=$((count + 1))
-    [ "$count" -ge "$factory_sounds" ] && break
-  done < <("$render" --list-programs)
+  local programs wanted number name
+  programs=$("$render" --list-programs)
+  for wanted in "${factory_sounds[@]}"; do
+    while read -r number name; do
+      [ "$name" = "$wanted" ] || continue
+      render_sound "program $number \"$name\"" "$out/demo-$(printf %02d "$number")-$(slug "$name").wav" \
+        --program "$number"
+    done <<<"$programs"
+  done
   return 0
-}
-
-# Sounds made with --set, from a chain with every unit off, for as long as there is no factory bank.
-render_settings() {
-  local plain=(--set BpFilterOn=0 --set DistOn=0 --set MmFilterOn=0 --set FlangerOn=0 --set MagicEQOn=0
-    --set CompressOn=0 --set Lfo1On=0 --set Lfo2On=0 --set MasterOn=1 --set MasterMix=1 --set MasterVolume=1)
-  # Edges 304 Hz and 3355 Hz; the upper edge first, as a lower edge above it would be held down.
-  render_sound "telephone band-pass" "$out/demo-telephone.wav" "${plain[@]}" \
-    --set BpFilterOn=1 --set BpFilterHigh=0.746 --set BpFilterLow=0.403 \
-    --set BpFilterQLow=0.7 --set BpFilterQHigh=0.7
-  render_sound "tube drive" "$out/demo-tube.wav" "${plain[@]}" \
-    --set DistOn=1 --set DistTube=0.75 --set MasterVolume=0.85
-  render_sound "synced filter sweep" "$out/demo-sweep.wav" "${plain[@]}" \
-    --set MmFilterOn=1 --set "MmFilterType=LowPass Fat" --set MmFilterMix=1 --set MmFilterCutoff=0.5 \
-    --set MmFilterRes=0.6 --set Lfo1On=1 --set Lfo1Target=MmFilterCutoff --set Lfo1Shape=Triangle \
-    --set Lfo1Depth=0.9 --set Lfo1Sync=1 --set Lfo1Rate=1/1
-  render_sound "slow flanger" "$out/demo-flanger.wav" "${plain[@]}" \
-    --set FlangerOn=1 --set FlangerAmount=0.7 --set FlangerRate=0.1
-}
-
-render_sounds() {
-  if [ -f "$factory_bank" ]; then
-    render_factory_programs
-  else
-    render_settings
-  fi
 }
 
 print_table() {
@@ -110,6 +85,6 @@ editor_screenshot() {
 }
 
 make_loop
-render_sounds
+render_factory_programs
 editor_screenshot
 print_table

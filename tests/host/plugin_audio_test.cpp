@@ -54,7 +54,7 @@ protected:
         return host.count(audioMasterGetTime) == before + 1;
     }
 
-    TestHost host{builtModule()};
+    TestHost host{bareModule()};
 };
 
 } // namespace

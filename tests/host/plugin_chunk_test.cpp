@@ -65,8 +65,8 @@ protected:
         ASSERT_TRUE(a.open());
         ASSERT_TRUE(b.open());
     }
-    TestHost a{builtModule()};
-    TestHost b{builtModule()};
+    TestHost a{bareModule()};
+    TestHost b{bareModule()};
 };
 
 } // namespace

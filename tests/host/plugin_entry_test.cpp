@@ -133,8 +133,8 @@ TEST(PluginEntryPoint, CloseRightAfterMainIsSafe)
 
 TEST(PluginEntryPoint, TwoInstancesInOneProcessRunIndependently)
 {
-    TestHost a(builtModule());
-    TestHost b(builtModule());
+    TestHost a(bareModule());
+    TestHost b(bareModule());
     ASSERT_TRUE(a.open());
     ASSERT_TRUE(b.open());
     ASSERT_NE(a.record(), b.record());
@@ -161,8 +161,10 @@ TEST(PluginEntryPoint, TwoInstancesInOneProcessRunIndependently)
     EXPECT_FLOAT_EQ(bR[100], 0.5f);
 }
 
-TEST_F(PluginEntry, ProgramRequests)
+TEST(PluginEntryPoint, ProgramRequests)
 {
+    TestHost host(bareModule());
+    ASSERT_TRUE(host.open());
     EXPECT_EQ(host.dispatch(effGetProgram), 0);
     host.dispatch(effSetProgram, 0, 64);
     host.dispatch(effSetProgram, 0, -1);
