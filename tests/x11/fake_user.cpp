@@ -86,6 +86,14 @@ void FakeUser::click(int x, int y, int button)
     release(button);
 }
 
+void FakeUser::tap(int x, int y, int button)
+{
+    moveTo(x, y);
+    XTestFakeButtonEvent(display, unsigned(button), True, CurrentTime);
+    XTestFakeButtonEvent(display, unsigned(button), False, CurrentTime);
+    sync();
+}
+
 void FakeUser::key(unsigned long keysym)
 {
     KeyCode code = XKeysymToKeycode(display, keysym);

@@ -30,6 +30,8 @@ public:
     void press(int button);
     void release(int button);
     void click(int x, int y, int button = 1);
+    // Press and release sent together: no hold, however loaded the machine, lasts long enough to repeat.
+    void tap(int x, int y, int button = 1);
     void key(unsigned long keysym);
     void pause(int ms);
     // A mapped override-redirect window (a menu) on the root; 0 when none came within timeoutMs.

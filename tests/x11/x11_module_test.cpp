@@ -9,6 +9,7 @@
 
 #include <dirent.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -35,7 +36,37 @@ int openFiles()
 }
 
 // Centres of the default skin's controls (frame coordinates), where its records place them.
-const CPoint kFilterPower(453, 74);  // MmFilterOn
+const CPoint kFilterPower(453, 74);    // MmFilterOn
+const CPoint kFilterCutoff(482, 140);  // MmFilterCutoff, a knob
+const CPoint kFilterType(628, 74);     // MmFilterType, a selector
+// The program stepper (18 × 24 around 403, 31): the lower half steps forward.
+const CPoint kNextProgram(403, 37);
+// The preset selector's left arrow (the strip from 420 to 650, its arrows 19 pixels wide at each end).
+const CPoint kPresetLeftArrow(428, 31);
+
+// An option menu's entry i, single column, in menu coordinates: below the one-pixel border, 20 pixels a row,
+// text starting past the check column.
+CPoint menuEntry(int i)
+{
+    return CPoint(1 + 20 + 10, 1 + 20 * i + 10);
+}
+
+// Waits (on the fake user's thread) until the host has been told of index reaching value; false after timeoutMs.
+bool waitForAutomation(TestHost& plugin, int index, float value, int timeoutMs = 5000)
+{
+    for (int waited = 0; waited < timeoutMs; waited += 5) {
+        std::vector<HostRequest> said = plugin.requests();
+        for (auto it = said.rbegin(); it != said.rend(); ++it) {
+            if (it->opcode == audioMasterAutomate && it->index == index) {
+                if (std::fabs(it->opt - value) < 1e-5f)
+                    return true;
+                break;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
 
 class ModuleEditorTest : public X11Fixture {
 protected:
@@ -85,6 +116,15 @@ protected:
         ADD_FAILURE() << "no parameter " << name;
         return 0;
     }
+    // Host idles until done() holds, or a few seconds have passed; what done() says last.
+    bool idleUntil(Instance& instance, const std::function<bool()>& done)
+    {
+        for (int i = 0; i < 500 && !done(); ++i) {
+            instance.host->dispatch(effEditIdle);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return done();
+    }
     Window editorWindow(const Instance& instance)
     {
         std::vector<Window> inside = children(instance.parent);
@@ -110,8 +150,6 @@ TEST_F(ModuleEditorTest, TheWindowShowsWhatTheHeadlessEditorShows)
 }
 #endif
 
-// The skin's knobs, selectors and preset stepper get their own mouse handling with the controls' work; until
-// then a press on a switch is what the mouse can do through the module.
 TEST_F(ModuleEditorTest, AClickFromXTestSwitchesAndTheWindowFollows)
 {
     Instance editor = openEditor(20, 20);
@@ -131,6 +169,89 @@ TEST_F(ModuleEditorTest, AClickFromXTestSwitchesAndTheWindowFollows)
     EXPECT_NE(on.pixel(kFilterPower.h, kFilterPower.v), off.pixel(kFilterPower.h, kFilterPower.v));
     // Only around the switch (and the parameter display, which names the change) did the picture change.
     EXPECT_EQ(on.pixel(807, 165), off.pixel(807, 165));
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(ModuleEditorTest, AnXTestDragTurnsAKnobTwoHundredPixelsToTheFullRange)
+{
+    Instance editor = openEditor(20, 20);
+    ASSERT_TRUE(editor.open);
+    TestHost& plugin = *editor.host;
+    int cutoff = parameterIndex(plugin, "MmFilterCutoff");
+    float before = plugin.getParameter(cutoff);
+    // Right and up raise the value, 60 pixels of diagonal are 0.3 of the range; away from the nearer end.
+    int sign = before <= 0.5f ? 1 : -1;
+    float expected = before + float(sign) * 60.0f * (1.0f / 200.0f);
+    CPoint origin = rootPosition(editorWindow(editor));
+    CPoint at(origin.h + kFilterCutoff.h, origin.v + kFilterCutoff.v);
+    bool reached = false;
+    FakeUser user([&](FakeUser& u) {
+        u.moveTo(at.h, at.v);
+        u.press(1);
+        for (int step = 1; step <= 3; ++step)
+            u.moveTo(at.h + sign * 10 * step, at.v - sign * 10 * step);
+        // The drag reads the pointer in turns: let go only once it has taken the last position.
+        reached = waitForAutomation(plugin, cutoff, expected);
+        u.release(1);
+    });
+    idleWhile(user, [&] { plugin.dispatch(effEditIdle); });
+    EXPECT_TRUE(reached) << "the host never heard of " << expected;
+    EXPECT_FLOAT_EQ(plugin.getParameter(cutoff), expected);
+    EXPECT_EQ(plugin.count(audioMasterBeginEdit), 1u);
+    EXPECT_TRUE(idleUntil(editor, [&] { return plugin.count(audioMasterEndEdit) == 1u; }));
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(ModuleEditorTest, ASelectorsMenuOpensAsItsOwnWindowAndAnXTestClickChooses)
+{
+    Instance editor = openEditor(20, 20);
+    ASSERT_TRUE(editor.open);
+    TestHost& plugin = *editor.host;
+    int type = parameterIndex(plugin, "MmFilterType");
+    int chosen = plugin.getParameter(type) < 0.025f ? 3 : 1;
+    CPoint origin = rootPosition(editorWindow(editor));
+    CPoint at(origin.h + kFilterType.h, origin.v + kFilterType.v);
+    CRect menuArea;
+    Window menu = 0;
+    FakeUser user([&](FakeUser& u) {
+        u.click(at.h, at.v);
+        menu = u.waitForMenu(menuArea);
+        if (menu == 0)
+            return;
+        CPoint entry = menuEntry(chosen);
+        u.click(menuArea.left + entry.h, menuArea.top + entry.v);
+        u.waitUntilNoMenu();
+    });
+    idleWhile(user, [&] { plugin.dispatch(effEditIdle); });
+    // Only an override-redirect window of the root counts as a menu: a top-level window of its own.
+    ASSERT_NE(menu, 0u) << "no menu window appeared";
+    EXPECT_TRUE(user.allFound()) << "the menu stayed open";
+    // At the pointer, the height of ten entries.
+    EXPECT_EQ(menuArea.left, at.h);
+    EXPECT_EQ(menuArea.top, at.v);
+    EXPECT_EQ(menuArea.height(), 2 + 10 * 20);
+    auto landed = [&] { return std::fabs(plugin.getParameter(type) - float(chosen) / 100.0f) < 1e-6f; };
+    EXPECT_TRUE(idleUntil(editor, landed)) << plugin.getParameter(type);
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(ModuleEditorTest, TheProgramStepperAndThePresetSelectorsArrowStepThePrograms)
+{
+    Instance editor = openEditor(20, 20);
+    ASSERT_TRUE(editor.open);
+    TestHost& plugin = *editor.host;
+    ASSERT_EQ(plugin.dispatch(effGetProgram), 0);
+    CPoint origin = rootPosition(editorWindow(editor));
+    {
+        FakeUser user([&](FakeUser& u) { u.tap(origin.h + kNextProgram.h, origin.v + kNextProgram.v); });
+        idleWhile(user, [&] { plugin.dispatch(effEditIdle); });
+    }
+    EXPECT_TRUE(idleUntil(editor, [&] { return plugin.dispatch(effGetProgram) == 1; }));
+    {
+        FakeUser user([&](FakeUser& u) { u.tap(origin.h + kPresetLeftArrow.h, origin.v + kPresetLeftArrow.v); });
+        idleWhile(user, [&] { plugin.dispatch(effEditIdle); });
+    }
+    EXPECT_TRUE(idleUntil(editor, [&] { return plugin.dispatch(effGetProgram) == 0; }));
     plugin.dispatch(effEditClose);
 }
 
