@@ -33,8 +33,11 @@ if(EXISTS ${RS_ENTRY_SOURCE})
     LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/module_exports.map)
   target_link_options(RavenSoot3 PRIVATE
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/module_exports.map
-    -Wl,--no-undefined
     -Wl,--exclude-libs,ALL)
+  # A sanitizer's run-time lives in the program that loads the module, so only a plain build can insist.
+  if(NOT RAVENSOOT_SANITIZE)
+    target_link_options(RavenSoot3 PRIVATE -Wl,--no-undefined)
+  endif()
 
   # A host loads the module straight from the build folder: the data folder sits beside it.
   file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
