@@ -11,7 +11,13 @@ target_include_directories(ravensoot_core PUBLIC ${CMAKE_SOURCE_DIR})
 
 rs_sources(PLUGIN_SOURCES DIRS host editor gui EXCLUDE "/gui/platform/" "/host/vst_entry\\.cpp$")
 add_library(ravensoot_plugin STATIC ${PLUGIN_SOURCES} ${RS_EMPTY_SOURCE})
-target_link_libraries(ravensoot_plugin PUBLIC ravensoot_core ${CMAKE_DL_LIBS} Threads::Threads)
+# The toolkit decodes skins and writes screenshots with libpng, and draws menu text with FreeType in the
+# sans-serif face fontconfig finds.
+find_package(PNG REQUIRED)
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+target_link_libraries(ravensoot_plugin PUBLIC ravensoot_core ${CMAKE_DL_LIBS} Threads::Threads
+  PNG::PNG PkgConfig::FREETYPE PkgConfig::FONTCONFIG)
 
 foreach(platform headless x11)
   rs_sources(PLATFORM_SOURCES DIRS gui/platform/${platform})
