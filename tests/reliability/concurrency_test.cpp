@@ -1,5 +1,5 @@
-// One thread processes audio without a pause while another changes parameters, programs and chunks
-// (in-process also bank and program files and MIDI learn): no crash, no deadlock, every replacing
+// One thread processes audio without a pause while another changes parameters, programs and chunks and
+// opens and closes the editor (in-process also bank and program files and MIDI learn): no crash, no deadlock, every replacing
 // output sample finite and within ±0.9999. RAVENSOOT_STRESS_SECONDS sets the time (default 2 s).
 #include "reliability_host.h"
 
@@ -85,8 +85,10 @@ long userThread(AEffect* effect, const std::atomic<bool>& stop, const std::funct
     std::uniform_real_distribution<float> value(-0.25f, 1.25f);
     long operations = 0;
     char text[256];
+    int window = 0;
+    bool editorOpen = false;
     while (!stop.load()) {
-        switch (random() % 8) {
+        switch (random() % 9) {
         case 0:
         case 1:
         case 2:
@@ -109,6 +111,12 @@ long userThread(AEffect* effect, const std::atomic<bool>& stop, const std::funct
         case 6:
             dispatch(effSetProgramName, 0, 0, const_cast<char*>("Stress"));
             break;
+        case 7:
+            // The editor, once there is one, reads meters and values the audio thread writes.
+            editorOpen = !editorOpen;
+            dispatch(editorOpen ? effEditOpen : effEditClose, 0, 0, editorOpen ? &window : nullptr);
+            dispatch(effEditIdle, 0, 0, nullptr);
+            break;
         default:
             if (extra)
                 extra(random);
@@ -116,6 +124,8 @@ long userThread(AEffect* effect, const std::atomic<bool>& stop, const std::funct
         }
         ++operations;
     }
+    if (editorOpen)
+        dispatch(effEditClose, 0, 0, nullptr);
     return operations;
 }
 

@@ -85,3 +85,33 @@ TEST(HostAbuseScan, CloseRightAfterMainAsScannersDo)
         EXPECT_EQ(host.close(), 1);
     }
 }
+
+// Meaningful once the product has an editor: until then every editor request answers 0.
+TEST(HostAbuseEditor, OpenedAndClosedFiveHundredTimesWithIdleAfterCloseAndCloseWithoutOpen)
+{
+    TestHost host(reliabilityModule());
+    ASSERT_TRUE(host.open());
+    host.dispatch(effMainsChanged, 0, 1);
+    host.dispatch(effEditClose);
+    host.dispatch(effEditIdle);
+    int window = 0;
+    StereoBlock block(256);
+    for (int i = 0; i < 500; ++i) {
+        ERect* rect = nullptr;
+        host.dispatch(effEditGetRect, 0, 0, &rect);
+        host.dispatch(effEditOpen, 0, 0, &window);
+        host.dispatch(effEditIdle);
+        if (i % 25 == 0) {
+            block.tone(i * 256L);
+            block.processReplacing(host);
+            ASSERT_EQ(block.firstBadOutput(), -1) << i;
+            host.setParameter(i % 53, 0.5f);
+            host.dispatch(effSetProgram, 0, i % 64);
+        }
+        host.dispatch(effEditClose);
+        host.dispatch(effEditIdle);
+        if (i % 100 == 0)
+            host.dispatch(effEditClose);
+    }
+    EXPECT_EQ(host.close(), 1);
+}
