@@ -23,7 +23,11 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-demo: build
+# Only what the demonstration runs, so a first `make demo` does not wait for the tests to build.
+DEMO_TARGETS ?= RavenSoot3 ravensoot-render ravensoot-demo-loop ravensoot-snapshot
+
+demo: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(DEMO_TARGETS)
 	@scripts/demo.sh $(BUILD)
 
 bench: build

@@ -24,36 +24,51 @@ foreach(platform headless x11)
   add_library(ravensoot_platform_${platform} OBJECT ${PLATFORM_SOURCES} ${RS_EMPTY_SOURCE})
   target_link_libraries(ravensoot_platform_${platform} PUBLIC ravensoot_plugin)
 endforeach()
+# The X11 layer talks to the server through Xlib, with shared-memory images (MIT-SHM) from libXext.
+find_package(X11 REQUIRED)
+target_link_libraries(ravensoot_platform_x11 PUBLIC X11::X11 X11::Xext)
 
 # The module a host loads. Only the two entry points leave it (the version script hides everything else,
-# the C++ runtime's inline symbols included), and it must link with nothing left undefined.
+# the C++ runtime's inline symbols included), and it must link with nothing left undefined. A host loads it
+# straight from the build folder, so the data folder is copied beside it.
 set(RS_ENTRY_SOURCE ${CMAKE_SOURCE_DIR}/host/vst_entry.cpp)
 set(RS_MODULE_DIR ${CMAKE_BINARY_DIR}/vst)
-if(EXISTS ${RS_ENTRY_SOURCE})
-  add_library(RavenSoot3 MODULE ${RS_ENTRY_SOURCE})
-  target_link_libraries(RavenSoot3 PRIVATE ravensoot_platform_${RAVENSOOT_PLATFORM} ravensoot_plugin ravensoot_core)
-  set_target_properties(RavenSoot3 PROPERTIES
+file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
+
+function(rs_add_module target platform dir)
+  add_library(${target} MODULE ${RS_ENTRY_SOURCE})
+  target_link_libraries(${target} PRIVATE ravensoot_platform_${platform} ravensoot_plugin ravensoot_core)
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME RavenSoot3
     PREFIX ""
     SUFFIX ".so"
-    LIBRARY_OUTPUT_DIRECTORY ${RS_MODULE_DIR}
+    LIBRARY_OUTPUT_DIRECTORY ${dir}
     LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/module_exports.map)
-  target_link_options(RavenSoot3 PRIVATE
+  target_link_options(${target} PRIVATE
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/module_exports.map
     -Wl,--exclude-libs,ALL)
   # A sanitizer's run-time lives in the program that loads the module, so only a plain build can insist.
   if(NOT RAVENSOOT_SANITIZE)
-    target_link_options(RavenSoot3 PRIVATE -Wl,--no-undefined)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
   endif()
-
-  # A host loads the module straight from the build folder: the data folder sits beside it.
-  file(GLOB_RECURSE RS_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/RavenSootData/*)
-  set(RS_DATA_COPY COMMAND ${CMAKE_COMMAND} -E make_directory ${RS_MODULE_DIR}/RavenSootData)
+  set(copy COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/RavenSootData)
   if(RS_DATA_FILES)
-    list(APPEND RS_DATA_COPY
-      COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/RavenSootData ${RS_MODULE_DIR}/RavenSootData)
+    list(APPEND copy COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/RavenSootData ${dir}/RavenSootData)
   endif()
-  add_custom_target(ravensoot_data ALL ${RS_DATA_COPY} COMMENT "Copying RavenSootData beside the module")
-  add_dependencies(RavenSoot3 ravensoot_data)
+  add_custom_target(${target}_data ALL ${copy} COMMENT "Copying RavenSootData beside ${target}")
+  add_dependencies(${target} ${target}_data)
+endfunction()
+
+if(EXISTS ${RS_ENTRY_SOURCE})
+  rs_add_module(RavenSoot3 ${RAVENSOOT_PLATFORM} ${RS_MODULE_DIR})
+  # The tests drive the module through its entry point without a display: they load the same module built on
+  # the headless layer. The shipped one is checked by the export tests and, on an X server, by x11_tests.
+  if(RAVENSOOT_PLATFORM STREQUAL "headless")
+    set(RS_TEST_MODULE RavenSoot3)
+  else()
+    rs_add_module(RavenSoot3_headless headless ${CMAKE_BINARY_DIR}/vst-headless)
+    set(RS_TEST_MODULE RavenSoot3_headless)
+  endif()
 
   install(TARGETS RavenSoot3 LIBRARY DESTINATION ${RAVENSOOT_VST_DIR})
   if(RS_DATA_FILES)

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "editor/c_effect_editor.h"
 #include "engine/product_engine.h"
 #include "host/aeff_editor.h"
 #include "host/plugin_editor_link.h"
@@ -35,7 +36,13 @@ ProductPlugin::ProductPlugin(audioMasterCallback audioMaster)
     setUniqueID(kProductId);
     curProgram = -1;
     setProgram(0);
-    // The editor arrives here with the editor work; until then the plug-in has none and says so.
+    // The editor reads only the size of the default skin's background here; without it the plug-in
+    // claims no editor.
+    try {
+        new CEffectEditor(this);
+    } catch (...) {
+        noteEditorCreationFailed();
+    }
     suspend();
 }
 

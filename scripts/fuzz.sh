@@ -11,7 +11,7 @@ jobs=${JOBS:-$(nproc)}
 
 scripts/install-deps.sh fuzz
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DRAVENSOOT_FUZZ=ON >/dev/null
+  -DRAVENSOOT_FUZZ=ON -DRAVENSOOT_PLATFORM=headless >/dev/null
 cmake --build "$build" -j "$jobs" --target fuzz_targets
 
 mkdir -p "$build/logs"

@@ -21,28 +21,35 @@ std::string run(const std::string& command)
     return output;
 }
 
-} // namespace
+// The shipped module (X11 layer) and the one the other tests load (headless layer).
+const char* const kModules[] = {RAVENSOOT_SHIPPED_MODULE_PATH, RAVENSOOT_MODULE_PATH};
+
+}  // namespace
 
 TEST(ModuleExports, OnlyTheTwoEntryPointsAreExported)
 {
-    std::string table = run(std::string("nm -D --defined-only '") + RAVENSOOT_MODULE_PATH + "'");
-    std::set<std::string> names;
-    std::size_t start = 0;
-    while (start < table.size()) {
-        std::size_t end = table.find('\n', start);
-        std::string line = table.substr(start, end - start);
-        std::size_t lastSpace = line.rfind(' ');
-        if (lastSpace != std::string::npos)
-            names.insert(line.substr(lastSpace + 1));
-        start = end == std::string::npos ? table.size() : end + 1;
+    for (const char* module : kModules) {
+        std::string table = run(std::string("nm -D --defined-only '") + module + "'");
+        std::set<std::string> names;
+        std::size_t start = 0;
+        while (start < table.size()) {
+            std::size_t end = table.find('\n', start);
+            std::string line = table.substr(start, end - start);
+            std::size_t lastSpace = line.rfind(' ');
+            if (lastSpace != std::string::npos)
+                names.insert(line.substr(lastSpace + 1));
+            start = end == std::string::npos ? table.size() : end + 1;
+        }
+        EXPECT_EQ(names, (std::set<std::string>{"VSTPluginMain", "main"})) << module << "\n" << table;
     }
-    EXPECT_EQ(names, (std::set<std::string>{"VSTPluginMain", "main"})) << table;
 }
 
 TEST(ModuleExports, NoSymbolIsLeftUndefined)
 {
-    std::string report = run(std::string("ldd -r '") + RAVENSOOT_MODULE_PATH + "' 2>&1");
-    EXPECT_NE(report.find("libc.so"), std::string::npos) << report;
-    EXPECT_EQ(report.find("undefined symbol"), std::string::npos) << report;
-    EXPECT_EQ(report.find("not found"), std::string::npos) << report;
+    for (const char* module : kModules) {
+        std::string report = run(std::string("ldd -r '") + module + "' 2>&1");
+        EXPECT_NE(report.find("libc.so"), std::string::npos) << report;
+        EXPECT_EQ(report.find("undefined symbol"), std::string::npos) << report;
+        EXPECT_EQ(report.find("not found"), std::string::npos) << report;
+    }
 }

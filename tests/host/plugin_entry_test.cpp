@@ -50,8 +50,8 @@ TEST_F(PluginEntry, RecordDescribesTheEffect)
     EXPECT_EQ(e->numParams, 53);
     EXPECT_EQ(e->numInputs, 2);
     EXPECT_EQ(e->numOutputs, 2);
-    // 0x39 once the editor registers; without one the has-editor bit stays clear.
-    EXPECT_EQ(e->flags, effFlagsCanMono | effFlagsCanReplacing | effFlagsProgramChunks);
+    // 0x39: the editor registered, its skin beside the module.
+    EXPECT_EQ(e->flags, effFlagsHasEditor | effFlagsCanMono | effFlagsCanReplacing | effFlagsProgramChunks);
     EXPECT_EQ(e->uniqueID, 0x52615333);
     EXPECT_EQ(std::memcmp(&e->uniqueID, "3SaR", 4), 0);
     EXPECT_EQ(e->version, 1);
@@ -266,19 +266,25 @@ TEST_F(PluginEntry, PinPropertiesForTheTwoOutputs)
     EXPECT_EQ(host.dispatch(effGetOutputProperties, 0, 0, nullptr), 0);
 }
 
-TEST_F(PluginEntry, EditorRequestsWithoutAnEditor)
+TEST(PluginEntryPoint, EditorWithoutItsSkinClaimsNoEditorAndNeverOpens)
 {
+    ModuleCopy copy("entry-no-skin", true);
+    VstModule module(copy.path);
+    ASSERT_TRUE(module.loaded()) << module.error();
+    TestHost host(module);
+    ASSERT_TRUE(host.open());
+    EXPECT_EQ(host.record()->flags & effFlagsHasEditor, 0) << "the host shows its own parameter view";
     ERect* rect = nullptr;
-    EXPECT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 0);
-    EXPECT_EQ(rect, nullptr);
+    EXPECT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->right - rect->left, 0);
+    EXPECT_EQ(rect->bottom - rect->top, 0);
     EXPECT_EQ(host.dispatch(effEditOpen, 0, 0, host.record()), 0);
     EXPECT_EQ(host.dispatch(effEditIdle), 0);
     EXPECT_EQ(host.dispatch(effEditClose), 0);
     EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), 0);
-    EXPECT_EQ(host.dispatch(effSetEditKnobMode, 0, 1), 0);
     EXPECT_EQ(host.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 0);
     EXPECT_EQ(host.dispatch(effVendorSpecific, 1, 2, nullptr, 1.0f), 0);
-    EXPECT_EQ(host.record()->flags & effFlagsHasEditor, 0);
 }
 
 TEST_F(PluginEntry, SpeakerArrangementRequestClearsBothPointers)

@@ -119,8 +119,9 @@ void addBitmaps(Builder& b) {
   b.onTitleBand();
   b.bitmap("SelectorMod", BitmapKind::Selector, 170, 20, 3, Accent::Teal, "", "", 24);
   b.bitmap("SelectorSmall", BitmapKind::Selector, 146, 20, 3, Accent::Teal, "", "", 16);
-  // The preset selector's arrow zones are int(image height x 0.26666668) wide: 19 for 3 x 24.
-  b.bitmap("PresetSelector", BitmapKind::PresetSelector, 106, 24, 3, Accent::Amber, "PRESETS", "", 19);
+  // The preset selector's arrow zones are int(image height x 0.26666668) wide: 19 for 3 x 24. Its middle
+  // is a small display: the editor writes the current program's number and name there.
+  b.bitmap("PresetSelector", BitmapKind::PresetSelector, 230, 24, 3, Accent::Amber, "", "", 19);
   b.bitmap("UpDownPreset", BitmapKind::UpDown, 18, 24, 3);
   b.bitmap("FaderHandle", BitmapKind::FaderHandle, 28, 14, 1);
   b.bitmap("LevelMeterOn", BitmapKind::MeterOn, 10, kMeterHeight, 1);
@@ -157,13 +158,15 @@ void addHeader(Builder& b) {
   b.decoration(DecorationKind::Logo, {24, 14, 200, 48});
   b.control("VersionDisplay", "VersionDisplay", "Background", kMain, 0, 35, 24 + 6 * 13, 47);
 
-  b.decoration(DecorationKind::Lcd, {250, 19, 530, 43});
-  b.control("ParamDisplay", "TextDisplay", "Background", kMain, 258, 21, 526, 41);
-  b.control("UpDownPreset", "UpDownPreset", "UpDownPreset", kMain, 547, 31);
-  b.control("GlobalMenu", "PresetSelector", "PresetSelector", kMain, 564, 19, 670, 43);
-  b.decoration(DecorationKind::MenuButton, {678, 19, 744, 43});
-  b.control("GlobalMenu", "PresetMenu", "Background", kMain, 678, 19, 744, 43);
-  b.control("Randomize", "KickButton", "RandomButton", kMain, 800, 31);
+  b.decoration(DecorationKind::Lcd, {196, 19, 386, 43});
+  b.control("ParamDisplay", "TextDisplay", "Background", kMain, 204, 21, 382, 41);
+  b.control("UpDownPreset", "UpDownPreset", "UpDownPreset", kMain, 403, 31);
+  b.control("GlobalMenu", "PresetSelector", "PresetSelector", kMain, 420, 19, 650, 43);
+  // The menu button opens the same program menu; it is bound to the spare record so that every record
+  // keeps one control.
+  b.decoration(DecorationKind::MenuButton, {658, 19, 724, 43});
+  b.control("Dummy", "PresetMenu", "Background", kMain, 658, 19, 724, 43);
+  b.control("Randomize", "KickButton", "RandomButton", kMain, 790, 31);
   b.decoration(DecorationKind::InfoButton, {856, 21, 876, 41});
   b.control("InfoLink", "WebLink", "Background", kMain, 856, 21, 876, 41);
 }

@@ -55,7 +55,7 @@ void StepperPainter::sideways(const Canvas& canvas, const BitmapPlan& plan, int 
   cairo_save(cr);
   canvas.roundedRect(0.5, 0.5, w - 1.0, h - 1.0, 4.0);
   cairo_clip_preserve(cr);
-  canvas.colour(palette::kInset);
+  canvas.colour(plan.kind == BitmapKind::PresetSelector ? palette::kLcd : palette::kInset);
   cairo_fill(cr);
   zone(canvas, 0.0, 0.0, z, h, pressed == 2, plan.accent);
   zone(canvas, w - z, 0.0, z, h, pressed == 1, plan.accent);
@@ -75,11 +75,6 @@ void StepperPainter::sideways(const Canvas& canvas, const BitmapPlan& plan, int 
   arrow(canvas, z / 2.0, h / 2.0, -1.0, 0.0, pressed == 2, plan.accent);
   arrow(canvas, w - z / 2.0, h / 2.0, 1.0, 0.0, pressed == 1, plan.accent);
 
-  if (!plan.text.empty()) {
-    // The preset selector's middle opens the program menu; nothing in the editor writes text there.
-    canvas.colour(palette::kLabel);
-    pen_.draw(cr, plan.text, w / 2.0, h / 2.0 + 3.0, TextPen::Style{8.0, true, 1.2}, 0);
-  }
 }
 
 void StepperPainter::upDown(const Canvas& canvas, const BitmapPlan& plan, int pressed) const {

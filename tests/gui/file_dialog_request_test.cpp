@@ -1,0 +1,82 @@
+// File dialog requests: titles and filters as the menus ask for them, the rules every answer goes through,
+// and the scripted dialogs of the headless layer.
+#include "gui/file_dialog_request.h"
+#include "gui/platform/headless/scripted_file_dialog.h"
+#include "gui/platform/headless/scripted_url_opener.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Status = FileDialogResult::Status;
+
+TEST(FileDialogRequestTest, TitlesFiltersAndPathRules)
+{
+    FileDialogRequest load = FileDialogRequest::open("fxb");
+    EXPECT_EQ(load.title, "Load fxb File");
+    ASSERT_EQ(load.filters.size(), 1u);
+    EXPECT_EQ(load.filters[0].description, "fxb files (*.fxb)");
+    EXPECT_EQ(load.filters[0].pattern, "*.fxb");
+    EXPECT_EQ(FileDialogRequest::open("fxb", "fxp").title, "Load fxb or fxp File");
+    EXPECT_EQ(FileDialogRequest::open("fxb", "fxp").filters.at(1).pattern, "*.fxp");
+    FileDialogRequest save = FileDialogRequest::save("fxp");
+    EXPECT_EQ(save.title, "Save fxp File");
+    EXPECT_EQ(FileDialogRequest::chooseFolder().title, "Choose root directory");
+
+    TempFolder folder("dialog");
+    // A save without an extension gets the default one; a name with one, or a hidden name's dot, is kept.
+    EXPECT_EQ(save.accept(folder.file("mine")).path, folder.file("mine.fxp"));
+    EXPECT_EQ(save.accept(folder.file("mine.bak")).path, folder.file("mine.bak"));
+    EXPECT_EQ(save.accept(folder.file(".mine")).path, folder.file(".mine.fxp"));
+    EXPECT_EQ(save.accept("").status, Status::kCancelled);
+
+    // 511 bytes still fit the editor's buffer; 512 would be cut to another name.
+    std::string base = folder.file("");
+    std::string fits = base + std::string(511 - base.size() - 4, 'a') + ".fxp";
+    ASSERT_EQ(fits.size(), 511u);
+    EXPECT_EQ(save.accept(fits).status, Status::kChosen);
+    EXPECT_EQ(save.accept(fits + "x").status, Status::kCancelled);
+    // The added extension counts too.
+    EXPECT_EQ(save.accept(fits.substr(0, 507) + "b").status, Status::kCancelled);
+
+    // What is opened must be there.
+    EXPECT_EQ(load.accept(folder.file("none.fxb")).status, Status::kFailed);
+    folder.write("bank.fxb", "x");
+    EXPECT_EQ(load.accept(folder.file("bank.fxb")).path, folder.file("bank.fxb"));
+    EXPECT_EQ(load.accept(folder.path.string()).status, Status::kFailed);
+    EXPECT_EQ(FileDialogRequest::chooseFolder().accept(folder.path.string()).status, Status::kChosen);
+}
+
+TEST(FileDialogRequestTest, ScriptedDialogsAnswerInOrderAndRecordWhatWasAsked)
+{
+    ScriptedFileDialog::reset();
+    TempFolder folder("scripted");
+    ScriptedFileDialog::answer(folder.file("bank"));
+    ScriptedFileDialog::cancel();
+    ScriptedFileDialog::unavailable();
+    std::unique_ptr<FileDialog> dialog = FileDialog::create();
+    int waits = 0;
+    auto keepAlive = [&waits] { waits++; };
+    EXPECT_EQ(dialog->run(FileDialogRequest::save("fxb"), keepAlive).path, folder.file("bank.fxb"));
+    EXPECT_EQ(dialog->run(FileDialogRequest::save("fxb"), keepAlive).status, Status::kCancelled);
+    FileDialogResult missing = dialog->run(FileDialogRequest::open("fxp"), keepAlive);
+    EXPECT_EQ(missing.status, Status::kUnavailable);
+    EXPECT_FALSE(missing.reason.empty());
+    // Nothing left in the script: cancelled, never a hang.
+    EXPECT_EQ(dialog->run(FileDialogRequest::open("fxp"), keepAlive).status, Status::kCancelled);
+    EXPECT_EQ(waits, 4);
+    ASSERT_EQ(ScriptedFileDialog::requests().size(), 4u);
+    EXPECT_EQ(ScriptedFileDialog::requests()[2].title, "Load fxp File");
+    ScriptedFileDialog::reset();
+
+    ScriptedUrlOpener::reset();
+    std::unique_ptr<UrlOpener> opener = UrlOpener::create();
+    ScriptedUrlOpener::refuseNext("No xdg-open: install xdg-utils");
+    EXPECT_FALSE(opener->open("file:///manual.html", nullptr).opened);
+    EXPECT_TRUE(opener->open("file:///manual.html", nullptr).opened);
+    EXPECT_EQ(ScriptedUrlOpener::requested().size(), 2u);
+    ScriptedUrlOpener::reset();
+}
+
+}  // namespace

@@ -1,0 +1,4 @@
+// The manual page --help prints.
+#pragma once
+
+extern const char* const kRenderHelp;

@@ -1,0 +1,48 @@
+// A plug-in module file loaded with dlopen, and its entry point found under the names Linux hosts use.
+#include "tools/render/plugin_module.h"
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "tools/render/tool_error.h"
+
+PluginModule::PluginModule(const std::string& path) : modulePath(path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        throw runFailure(path + ": no plug-in module there (build it with make, or give --module PATH)");
+    // A bare file name would send dlopen searching the library path instead of the current folder.
+    std::string file = path.find('/') == std::string::npos ? "./" + path : path;
+    // RTLD_LOCAL: what the module holds stays its own, as in any host.
+    handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* reason = dlerror();
+        throw runFailure(path + ": cannot load the module (" + (reason ? reason : "unknown reason") + ")");
+    }
+    void* found = dlsym(handle, "VSTPluginMain");
+    if (!found)
+        found = dlsym(handle, "main");
+    if (!found) {
+        dlclose(handle);
+        handle = nullptr;
+        throw runFailure(path + ": not a VST 2.x module (no VSTPluginMain or main)");
+    }
+    entryPoint = reinterpret_cast<PluginEntry>(found);
+}
+
+PluginModule::~PluginModule()
+{
+    if (handle)
+        dlclose(handle);
+}
+
+std::string PluginModule::besideTool()
+{
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return RAVENSOOT_RENDER_MODULE_FROM_TOOL;
+    return (self.parent_path() / RAVENSOOT_RENDER_MODULE_FROM_TOOL).lexically_normal().string();
+}
