@@ -165,7 +165,12 @@ void BM_MmFilterUnitGliding(benchmark::State& state)
         unit.process(l, r, n, 0.8f, 0.02f, 0.5f, 0.6f, cutoff, 0.4f);
     });
 }
-BENCHMARK(BM_MmFilterUnitGliding)->ArgName("type")->Arg(MmFilterUnit::kLowPass)->Arg(MmFilterUnit::kLowPassFat);
+BENCHMARK(BM_MmFilterUnitGliding)
+    ->ArgName("type")
+    ->Arg(MmFilterUnit::kLowPass)
+    ->Arg(MmFilterUnit::kBandPass)
+    ->Arg(MmFilterUnit::kLowPassFat)
+    ->Arg(MmFilterUnit::kBandPassFat);
 
 // Every unit of this group in chain order: band-pass, exciter, crusher, "Mech", multimode filter, tube.
 void BM_UnitsInChain(benchmark::State& state)

@@ -1,22 +1,46 @@
-// Cost of ProductEngine::process per stereo frame with every section switched on and both LFOs moving.
+// Cost of ProductEngine::process per stereo frame at 44.1 kHz: the frame alone, each stage of the chain
+// alone on top of it, and the full chain with every section on and both LFOs modulating, for each
+// filter type.
 #include "engine/product_engine.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-void switchEverythingOn(ProductEngine& e)
+enum Stage : unsigned {
+    kBandPass = 1,
+    kExciter = 2,
+    kCrusher = 4,
+    kMech = 8,
+    kTube = 16,
+    kMultimode = 32,
+    kFlanger = 64,
+    kMagicEq = 128,
+    kCompressor = 256,
+    kEveryStage = 511
+};
+
+// Half-way settings; LFO 1 (sine) sweeps the filter cutoff, so the multimode filter glides and
+// redesigns every 16 samples, and LFO 2 (random triangle) the master volume.
+void configure(ProductEngine& e, unsigned stages)
 {
-    for (int s : {kBpFilterOn, kDistOn, kMmFilterOn, kFlangerOn, kMagicEQOn, kCompressOn, kMasterOn})
-        e.setParameter(s, 1.0f);
-    for (int a : {kDistBitCrusher, kDistMech, kDistTube, kDistXcita, kBpFilterBRMix, kFlangerAmount,
-                  kMagicEQAmount, kCompressAmount, kMmFilterMix})
+    e.setParameter(kBpFilterOn, stages & kBandPass ? 1.0f : 0.0f);
+    e.setParameter(kDistOn, stages & (kExciter | kCrusher | kMech | kTube) ? 1.0f : 0.0f);
+    e.setParameter(kMmFilterOn, stages & kMultimode ? 1.0f : 0.0f);
+    e.setParameter(kFlangerOn, stages & kFlanger ? 1.0f : 0.0f);
+    e.setParameter(kMagicEQOn, stages & kMagicEq ? 1.0f : 0.0f);
+    e.setParameter(kCompressOn, stages & kCompressor ? 1.0f : 0.0f);
+    e.setParameter(kMasterOn, 1.0f);
+    e.setParameter(kDistBitCrusher, stages & kCrusher ? 0.5f : 0.0f);
+    e.setParameter(kDistMech, stages & kMech ? 0.5f : 0.0f);
+    e.setParameter(kDistTube, stages & kTube ? 0.5f : 0.0f);
+    e.setParameter(kDistXcita, stages & kExciter ? 0.5f : 0.0f);
+    for (int a : {kBpFilterBRMix, kFlangerAmount, kMagicEQAmount, kCompressAmount, kMmFilterMix})
         e.setParameter(a, 0.5f);
     e.setParameter(kMasterMix, 0.8f);
     e.setParameter(kMasterVolume, 0.9f);
@@ -34,13 +58,14 @@ void switchEverythingOn(ProductEngine& e)
     e.resume();
 }
 
-void BM_EngineProcess(benchmark::State& state)
+void BM_Chain(benchmark::State& state, unsigned stages, int filterType)
 {
     // A module folder without a data folder: nothing is read or written.
     const std::string folder = "/tmp/ravensoot-bench-" + std::to_string(getpid());
     ProductEngine engine(folder.c_str());
     engine.setSampleRate(44100.0f);
-    switchEverythingOn(engine);
+    configure(engine, stages);
+    engine.setParameter(kMmFilterType, static_cast<float>(filterType) * 0.01f);
 
     const int frames = static_cast<int>(state.range(0));
     std::vector<float> inL(frames), inR(frames), outL(frames), outR(frames);
@@ -59,6 +84,22 @@ void BM_EngineProcess(benchmark::State& state)
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-} // namespace
+const bool registered = [] {
+    const std::pair<const char*, unsigned> runs[] = {
+        {"frame", 0u},          {"band-pass", kBandPass}, {"exciter", kExciter},
+        {"crusher", kCrusher},  {"mech", kMech},          {"tube", kTube},
+        {"multimode", kMultimode}, {"flanger", kFlanger}, {"magic-eq", kMagicEq},
+        {"compressor", kCompressor},
+    };
+    for (const auto& [name, stages] : runs)
+        benchmark::RegisterBenchmark((std::string("BM_Chain/") + name).c_str(), BM_Chain, stages, 0)->Arg(512);
+    benchmark::RegisterBenchmark("BM_Chain/full", BM_Chain, kEveryStage, 0)->Arg(64)->Arg(512)->Arg(4096);
+    // The full chain with each of the other filter types ("Comb" crossfades at every glide step).
+    for (int type = 1; type < kFilterTypeCount; ++type)
+        benchmark::RegisterBenchmark((std::string("BM_Chain/full/type:") + std::to_string(type)).c_str(),
+                                     BM_Chain, kEveryStage, type)
+            ->Arg(512);
+    return true;
+}();
 
-BENCHMARK(BM_EngineProcess)->Arg(64)->Arg(512)->Arg(4096);
+} // namespace

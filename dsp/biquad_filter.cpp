@@ -22,14 +22,16 @@ struct DesignTerms {
     double alpha;
 };
 
+double bandwidthAlpha(const BiquadFilter::Angle& a, float bandwidthOctaves)
+{
+    return a.sn * std::sinh(kHalfLn2 * bandwidthOctaves * a.w0 / a.sn);
+}
+
 DesignTerms terms(float sampleRate, float frequencyHz, float qOrBandwidth, bool useQ)
 {
-    double w0 = 2.0 * kPi * limitedFrequency(sampleRate, frequencyHz) / static_cast<double>(sampleRate);
-    double cs = std::cos(w0);
-    double sn = std::sin(w0);
-    double alpha = useQ ? sn / (2.0 * qOrBandwidth)
-                        : sn * std::sinh(kHalfLn2 * qOrBandwidth * w0 / sn);
-    return {cs, sn, alpha};
+    const BiquadFilter::Angle a = BiquadFilter::angleOf(sampleRate, frequencyHz);
+    double alpha = useQ ? a.sn / (2.0 * qOrBandwidth) : bandwidthAlpha(a, qOrBandwidth);
+    return {a.cs, a.sn, alpha};
 }
 
 float flushed(double v)
@@ -75,18 +77,38 @@ void BiquadFilter::setNotch(float sampleRate, float frequencyHz, float qOrBandwi
     store(1.0, -2.0 * t.cs, 1.0, 1.0 + t.alpha, -2.0 * t.cs, 1.0 - t.alpha);
 }
 
+BiquadFilter::Angle BiquadFilter::angleOf(float sampleRate, float frequencyHz)
+{
+    double w0 = 2.0 * kPi * limitedFrequency(sampleRate, frequencyHz) / static_cast<double>(sampleRate);
+    return {w0, std::cos(w0), std::sin(w0)};
+}
+
+double BiquadFilter::peakingAmplitude(float gainDb)
+{
+    return std::sqrt(std::pow(10.0, gainDb * 0.05));
+}
+
 void BiquadFilter::setBandPass(float sampleRate, float frequencyHz, float bandwidthOctaves)
 {
-    DesignTerms t = terms(sampleRate, frequencyHz, bandwidthOctaves, false);
-    store(t.alpha, 0.0, -t.alpha, 1.0 + t.alpha, -2.0 * t.cs, 1.0 - t.alpha);
+    setBandPass(angleOf(sampleRate, frequencyHz), bandwidthOctaves);
+}
+
+void BiquadFilter::setBandPass(const Angle& angle, float bandwidthOctaves)
+{
+    double alpha = bandwidthAlpha(angle, bandwidthOctaves);
+    store(alpha, 0.0, -alpha, 1.0 + alpha, -2.0 * angle.cs, 1.0 - alpha);
 }
 
 void BiquadFilter::setPeaking(float sampleRate, float frequencyHz, float bandwidthOctaves, float gainDb)
 {
-    DesignTerms t = terms(sampleRate, frequencyHz, bandwidthOctaves, false);
-    double a = std::sqrt(std::pow(10.0, gainDb * 0.05));
-    store(1.0 + t.alpha * a, -2.0 * t.cs, 1.0 - t.alpha * a, 1.0 + t.alpha / a, -2.0 * t.cs,
-          1.0 - t.alpha / a);
+    setPeaking(angleOf(sampleRate, frequencyHz), bandwidthOctaves, peakingAmplitude(gainDb));
+}
+
+void BiquadFilter::setPeaking(const Angle& angle, float bandwidthOctaves, double a)
+{
+    double alpha = bandwidthAlpha(angle, bandwidthOctaves);
+    store(1.0 + alpha * a, -2.0 * angle.cs, 1.0 - alpha * a, 1.0 + alpha / a, -2.0 * angle.cs,
+          1.0 - alpha / a);
 }
 
 void BiquadFilter::copyCoefficients(const BiquadFilter& other)

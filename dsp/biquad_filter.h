@@ -15,6 +15,16 @@ public:
     void setBandPass(float sampleRate, float frequencyHz, float bandwidthOctaves);
     void setPeaking(float sampleRate, float frequencyHz, float bandwidthOctaves, float gainDb);
 
+    // The angle terms of a design and the peaking bell's amplitude, for owners that design several
+    // sections at one frequency or keep one gain: the same numbers the calls above compute.
+    struct Angle {
+        double w0, cs, sn;
+    };
+    static Angle angleOf(float sampleRate, float frequencyHz);
+    static double peakingAmplitude(float gainDb);
+    void setBandPass(const Angle& angle, float bandwidthOctaves);
+    void setPeaking(const Angle& angle, float bandwidthOctaves, double amplitude);
+
     float tick(float x)
     {
         float y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;

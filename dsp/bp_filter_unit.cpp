@@ -1,6 +1,8 @@
 // Fourth-order high-pass into fourth-order low-pass per channel, redesigned only when a setting moves.
 #include "dsp/bp_filter_unit.h"
 
+#include "dsp/biquad_pair.h"
+
 #include <cmath>
 
 BpFilterUnit::BpFilterUnit()
@@ -50,21 +52,24 @@ void BpFilterUnit::process(float* left, float* right, float* rejectLeft, float* 
     }
     for (BiquadFilter& s : sections_)
         s.flushState();
-    processChannel(left, rejectLeft, count, 0);
-    processChannel(right, rejectRight, count, 1);
-}
 
-void BpFilterUnit::processChannel(float* samples, float* reject, int count, int channel)
-{
-    // Every right-channel section sits one place after its left-channel twin.
-    BiquadFilter& high1 = sections_[kHighL1 + channel];
-    BiquadFilter& high2 = sections_[kHighL2 + channel];
-    BiquadFilter& low1 = sections_[kLowL1 + channel];
-    BiquadFilter& low2 = sections_[kLowL2 + channel];
+    // Both channels at once, in the lanes of float pairs; the sections live in locals meanwhile. All
+    // four high-pass sections carry one design and all four low-pass sections another, so one set of
+    // coefficients serves each kind and leaves registers for the histories.
+    const BiquadPair::Coefficients high = BiquadPair::coefficientsOf(sections_[kHighL1]);
+    const BiquadPair::Coefficients low = BiquadPair::coefficientsOf(sections_[kLowL1]);
+    BiquadPair high1(sections_[kHighL1], sections_[kHighR1]);
+    BiquadPair high2(sections_[kHighL2], sections_[kHighR2]);
+    BiquadPair low1(sections_[kLowL1], sections_[kLowR1]);
+    BiquadPair low2(sections_[kLowL2], sections_[kLowR2]);
     for (int i = 0; i < count; ++i) {
-        float x = samples[i];
-        float y = low2.tick(low1.tick(high2.tick(high1.tick(x))));
-        samples[i] = y;
-        reject[i] = x - y;
+        const FloatPair x = loadPair(left, right, i);
+        const FloatPair y = low2.tick(low, low1.tick(low, high2.tick(high, high1.tick(high, x))));
+        storePair(left, right, i, y);
+        storePair(rejectLeft, rejectRight, i, x - y);
     }
+    high1.storeState(sections_[kHighL1], sections_[kHighR1]);
+    high2.storeState(sections_[kHighL2], sections_[kHighR2]);
+    low1.storeState(sections_[kLowL1], sections_[kLowR1]);
+    low2.storeState(sections_[kLowL2], sections_[kLowR2]);
 }

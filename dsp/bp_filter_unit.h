@@ -21,7 +21,6 @@ private:
     enum Section { kHighL1, kHighR1, kHighL2, kHighR2, kLowL1, kLowR1, kLowL2, kLowR2, kSectionCount };
 
     void design();
-    void processChannel(float* samples, float* reject, int count, int channel);
 
     float lowFrequency_ = 0.0f;
     float highFrequency_ = 0.0f;

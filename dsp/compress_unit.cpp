@@ -80,7 +80,12 @@ void CompressUnit::run(float* left, float* right, int count, float drive, float 
         if (lv > 0.31f) {
             const float t = (1.0f - (lv - 0.31f) / curveSpan) * 0.707107f;
             const float target = (0.5f - t * t) * 1.38f + 0.31f;
-            const float r = target / lv;
+            float r = target / lv;
+            // Beyond about twice full scale the curve folds below zero (and overflows for absurd
+            // levels): a negative gain would invert the output for the whole release, a NaN one would
+            // end all reduction for good. No output is the most the curve can ask for.
+            if (!(r >= 0.0f))
+                r = 0.0f;
             if (r < g) {
                 g = r;
                 step = (1.0f - r) / releaseSamples;

@@ -1,6 +1,8 @@
 // Bit crusher, "Mech" and tube curves in float32, constants as the sound was tuned with.
 #include "dsp/dist_unit.h"
 
+#include "dsp/float_lanes.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -21,28 +23,74 @@ constexpr float kTubeSpan = 0.79999995f;
 
 constexpr float kMechKnee = 0.75f;
 
-float mechCurve(float x, float drive, float slope)
+// Adding and taking away 2^23 leaves a magnitude below it rounded to an integer, ties to even, under
+// the default rounding mode; larger magnitudes are integers already.
+constexpr float kRoundingBias = 8388608.0f;
+
+typedef int Int4 __attribute__((vector_size(16)));
+
+float magnitude(float v)
 {
-    float v = x * drive;
-    if (v > kMechKnee)
-        return (v - kMechKnee) * slope + kMechKnee;
-    if (v < -kMechKnee)
-        return -((-v - kMechKnee) * slope + kMechKnee);
-    return v;
+    return std::fabs(v);
 }
 
-float tubeCurve(float x, float drive)
+Float4 magnitude(Float4 v)
 {
-    float v = x * drive;
-    if (v > kTubeKnee) {
-        float t = (1.0f - (v - kTubeKnee) / (drive - kTubeKnee)) * kTubeRoot;
-        return (0.5f - t * t) * kTubeSpan + kTubeKnee;
+    return reinterpret_cast<Float4>(reinterpret_cast<Int4>(v) & 0x7fffffff);
+}
+
+float withSignOf(float magnitudeValue, float sign)
+{
+    return std::copysign(magnitudeValue, sign);
+}
+
+Float4 withSignOf(Float4 magnitudeValue, Float4 sign)
+{
+    return reinterpret_cast<Float4>(reinterpret_cast<Int4>(magnitudeValue) |
+                                    (reinterpret_cast<Int4>(sign) & static_cast<int>(0x80000000u)));
+}
+
+// Each curve is written once for a single sample and for four: every lane takes the branch the
+// single sample would, through the same float operations.
+template <class T>
+T crushed(T x, float scale, float step)
+{
+    const T v = x * scale;
+    const T a = magnitude(v);
+    const T rounded = (a + kRoundingBias) - kRoundingBias;
+    return (a < kRoundingBias ? withSignOf(rounded, v) : v) * step;
+}
+
+template <class T>
+T mechCurve(T x, float drive, float slope)
+{
+    const T v = x * drive;
+    const T m = v < 0.0f ? -v : v;
+    const T bent = (m - kMechKnee) * slope + kMechKnee;
+    return v > kMechKnee ? bent : (v < -kMechKnee ? -bent : v);
+}
+
+template <class T>
+T tubeCurve(T x, float drive)
+{
+    const T v = x * drive;
+    const T m = v < 0.0f ? -v : v;
+    const T t = (1.0f - (m - kTubeKnee) / (drive - kTubeKnee)) * kTubeRoot;
+    const T bent = (0.5f - t * t) * kTubeSpan + kTubeKnee;
+    return v > kTubeKnee ? bent : (v < -kTubeKnee ? -bent : v);
+}
+
+// Four samples at a time, the rest one by one.
+template <class Curve>
+void shape(float* left, float* right, int count, Curve curve)
+{
+    for (float* channel : {left, right}) {
+        int i = 0;
+        for (; i + 4 <= count; i += 4)
+            store4(channel + i, curve(load4(channel + i)));
+        for (; i < count; ++i)
+            channel[i] = curve(channel[i]);
     }
-    if (v < -kTubeKnee) {
-        float t = (1.0f - (-v - kTubeKnee) / (drive - kTubeKnee)) * kTubeRoot;
-        return -((0.5f - t * t) * kTubeSpan + kTubeKnee);
-    }
-    return v;
 }
 
 } // namespace
@@ -52,13 +100,8 @@ void DistUnit::crush(float* left, float* right, int count, float amount)
     bits_ = static_cast<int>((1.0f - heldAmount(amount)) * 15.0f + 1.0f);
     const float scale = std::ldexp(1.0f, bits_);
     const float step = 1.0f / scale;
-    for (float* channel : {left, right}) {
-        for (int i = 0; i < count; ++i) {
-            float v = channel[i] * scale;
-            // Ties to even under the default rounding mode: 0.25 at one bit becomes 0, not 0.5.
-            channel[i] = std::nearbyint(v) * step;
-        }
-    }
+    // Ties to even: 0.25 at one bit becomes 0, not 0.5.
+    shape(left, right, count, [&](auto x) { return crushed(x, scale, step); });
 }
 
 void DistUnit::mech(float* left, float* right, int count, float amount)
@@ -66,18 +109,12 @@ void DistUnit::mech(float* left, float* right, int count, float amount)
     mechAmount_ = heldAmount(amount);
     const float drive = mechAmount_ * 10.0f + 1.0f;
     const float slope = 0.25f / (drive - kMechKnee);
-    for (int i = 0; i < count; ++i)
-        left[i] = mechCurve(left[i], drive, slope);
-    for (int i = 0; i < count; ++i)
-        right[i] = mechCurve(right[i], drive, slope);
+    shape(left, right, count, [&](auto x) { return mechCurve(x, drive, slope); });
 }
 
 void DistUnit::tube(float* left, float* right, int count, float amount)
 {
     tubeAmount_ = heldAmount(amount);
     const float drive = tubeAmount_ * 4.0f + 1.0f;
-    for (int i = 0; i < count; ++i)
-        left[i] = tubeCurve(left[i], drive);
-    for (int i = 0; i < count; ++i)
-        right[i] = tubeCurve(right[i], drive);
+    shape(left, right, count, [&](auto x) { return tubeCurve(x, drive); });
 }

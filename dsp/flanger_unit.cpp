@@ -1,7 +1,30 @@
 // The flanger's delay bookkeeping and its per-sample loop.
 #include "dsp/flanger_unit.h"
 
+#include "dsp/float_lanes.h"
+
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+typedef int Int4 __attribute__((vector_size(16)));
+
+// SineTable::lookup on four phases, lane by lane.
+Float4 sineAt(const SineTable& table, Float4 phase)
+{
+    phase = phase >= 0.0f ? phase : 0.0f;
+    phase = phase > 200.0f ? 200.0f : phase;
+    Int4 i = __builtin_convertvector(phase, Int4);
+    i = i > SineTable::kSize - 2 ? SineTable::kSize - 2 : i;
+    const Float4 frac = phase - __builtin_convertvector(i, Float4);
+    const float* t = table.values;
+    const Float4 low = {t[i[0]], t[i[1]], t[i[2]], t[i[3]]};
+    const Float4 high = {t[i[0] + 1], t[i[1] + 1], t[i[2] + 1], t[i[3] + 1]};
+    return low + (high - low) * frac;
+}
+
+} // namespace
 
 FlangerUnit::FlangerUnit() : sine(SineTable::acquire()) {}
 
@@ -109,7 +132,53 @@ void FlangerUnit::run(float* left, float* right, int count, float increment, flo
         return (1.0f - f) * memory[b] + f * memory[a];
     };
 
-    for (int i = 0; i < count; ++i) {
+    int i = 0;
+    // Four samples at a time when both taps are one: all four read before any writes, which gives what
+    // the one-by-one order gives as long as no sample reads a slot written by the three before it,
+    // that is while the shortest delay is over four samples.
+    int lead = readAt - w;
+    if (lead < 0)
+        lead += n;
+    if (sameTaps && n - lead > 4) {
+        const Int4 lanes = {0, 1, 2, 3};
+        for (; i + 4 <= count; i += 4) {
+            Float4 p;
+            for (int k = 0; k < 4; ++k) {
+                phase += increment;
+                if (phase >= 200.0f)
+                    phase -= 200.0f;
+                p[k] = phase;
+            }
+            const Float4 s = sineAt(table, p);
+            const Float4 d = (s + 1.0f) * 0.5f * sweep * rateHz;
+            const Int4 j = __builtin_convertvector(d, Int4);
+            const Float4 f = d - __builtin_convertvector(j, Float4);
+            Int4 r = readAt + lanes;
+            r = r >= n ? r - n : r;
+            Int4 a = r - j + n;
+            a = a >= n ? a - n : a;
+            Int4 b = a + 1;
+            b = b >= n ? b - n : b;
+            const Float4 atA = {memory[a[0]], memory[a[1]], memory[a[2]], memory[a[3]]};
+            const Float4 atB = {memory[b[0]], memory[b[1]], memory[b[2]], memory[b[3]]};
+            const Float4 tap = (1.0f - f) * atB + f * atA;
+            const Float4 xL = load4(left + i);
+            const Float4 xR = load4(right + i);
+            Float4 written = ((tap + tap) * back + (xR + xL)) * 0.5f;
+            written = written - written == 0.0f ? written : 0.0f;
+            for (int k = 0; k < 4; ++k) {
+                memory[w] = written[k];
+                if (++w >= n)
+                    w = 0;
+            }
+            store4(left + i, tap * wet + xL * dryGain);
+            store4(right + i, tap * wet + xR * dryGain);
+            readAt += 4;
+            if (readAt >= n)
+                readAt -= n;
+        }
+    }
+    for (; i < count; ++i) {
         phase += increment;
         if (phase >= 200.0f)
             phase -= 200.0f;
@@ -123,7 +192,9 @@ void FlangerUnit::run(float* left, float* right, int count, float increment, flo
         }
         const float xL = left[i];
         const float xR = right[i];
-        memory[w] = ((tapR + tapL) * back + (xR + xL)) * 0.5f;
+        const float written = ((tapR + tapL) * back + (xR + xL)) * 0.5f;
+        // Even with no feedback a NaN tap times 0 is NaN: one bad sample would circulate for good.
+        memory[w] = std::isfinite(written) ? written : 0.0f;
         left[i] = tapL * wet + xL * dryGain;
         right[i] = tapR * wet + xR * dryGain;
         if (++w >= n)

@@ -1,6 +1,8 @@
 // Magic EQ designs and its per-sample loop.
 #include "dsp/magic_eq_unit.h"
 
+#include "dsp/biquad_pair.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -81,26 +83,25 @@ void MagicEQUnit::process(float* left, float* right, int count, float amountValu
 template <bool clip>
 void MagicEQUnit::run(float* left, float* right, int count)
 {
-    // Working copies: stores to the audio buffers could otherwise alias the state and force a reload
-    // of every filter field per sample.
-    BiquadFilter boostL = boostLeft, boostR = boostRight;
-    BiquadFilter highL = highPassLeft, highR = highPassRight;
+    // Both channels side by side in float pairs, the state in locals: stores to the audio buffers
+    // could otherwise alias it and force a reload of every filter field per sample.
+    BiquadPair boost(boostLeft, boostRight);
+    BiquadPair high(highPassLeft, highPassRight);
     PeakFollower level = follower;
     float gain = limiterGain, step = limiterStep;
-    const float wetGain = amount;
-    const float dryGain = 1.0f - wetGain;
+    const FloatPair wetGain = splat(amount);
+    const FloatPair dryGain = splat(1.0f - amount);
     const float limitSteps = sampleRate * 7.5f;
 
     for (int i = 0; i < count; ++i) {
-        const float xL = left[i];
-        const float xR = right[i];
-        float wL = highL.tick(boostL.tick(xL));
-        float wR = highR.tick(boostR.tick(xR));
+        const FloatPair x = loadPair(left, right, i);
+        FloatPair w = high.tick(boost.tick(x));
         if (clip) {
-            wL = std::min(std::max(wL, -1.0f), 1.0f);
-            wR = std::min(std::max(wR, -1.0f), 1.0f);
+            w = w < -1.0f ? -1.0f : w;
+            w = 1.0f < w ? 1.0f : w;
         } else {
-            const float v = level.process(std::max(std::fabs(wL), std::fabs(wR)));
+            const float wL = std::fabs(w[0]), wR = std::fabs(w[1]);
+            const float v = level.process(wL < wR ? wR : wL);
             if (v > 1.0f) {
                 const float r = 1.0f / v;
                 if (r < gain) {
@@ -109,21 +110,17 @@ void MagicEQUnit::run(float* left, float* right, int count)
                 }
             }
             if (gain < 1.0f) {
-                wL *= gain;
-                wR *= gain;
+                w *= gain;
                 // A step below half a float step would leave a shallow reduction in place for good.
                 const float next = gain + step;
                 gain = next == gain ? 1.0f : next;
             }
         }
-        left[i] = dryGain * xL + wetGain * wL;
-        right[i] = dryGain * xR + wetGain * wR;
+        storePair(left, right, i, dryGain * x + wetGain * w);
     }
 
-    boostLeft = boostL;
-    boostRight = boostR;
-    highPassLeft = highL;
-    highPassRight = highR;
+    boost.storeState(boostLeft, boostRight);
+    high.storeState(highPassLeft, highPassRight);
     follower = level;
     limiterGain = gain;
     limiterStep = step;

@@ -1,6 +1,8 @@
 // The multimode filter's coefficient update, its per-sample path and the limiter's recovery.
 #include "dsp/mm_filter_unit.h"
 
+#include "dsp/biquad_pair.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -28,19 +30,58 @@ float cutoffCurveHz(float c)
     return (kHighestHz - kLowestHz) * t + kLowestHz;
 }
 
-// Soft ceiling of the "Fat" types: untouched up to 0.7, exactly 1.0 at a wet value of q.
-float saturated(float w, float q)
+// Soft ceiling of the "Fat" types: untouched up to 0.7, exactly 1.0 at a wet value of q; both lanes
+// take the branch the scalar curve would.
+FloatPair saturated(FloatPair w, float q)
 {
-    if (w > kSaturationKnee) {
-        float t = (1.0f - (w - kSaturationKnee) / (q - kSaturationKnee)) * 0.707107f;
-        return (0.5f - t * t) * 0.6f + kSaturationKnee;
-    }
-    if (w < -kSaturationKnee) {
-        float t = (1.0f - (-w - kSaturationKnee) / (q - kSaturationKnee)) * 0.707107f;
-        return -((0.5f - t * t) * 0.6f + kSaturationKnee);
-    }
-    return w;
+    const FloatPair m = w < 0.0f ? -w : w;
+    const FloatPair t = (1.0f - (m - kSaturationKnee) / (q - kSaturationKnee)) * 0.707107f;
+    const FloatPair bent = (0.5f - t * t) * 0.6f + kSaturationKnee;
+    return w > kSaturationKnee ? bent : (w < -kSaturationKnee ? -bent : w);
 }
+
+// The two channels' four-pole filters side by side, as FourPoleLowPass::process runs them.
+class FourPolePair {
+public:
+    FourPolePair() = default;
+    FourPolePair(const FourPoleLowPass& left, const FourPoleLowPass& right)
+    {
+        gain = FloatPair{left.gain, right.gain};
+        for (int k = 0; k < 4; ++k) {
+            c[k] = FloatPair{left.coefficients[k], right.coefficients[k]};
+            c[4 + k] = FloatPair{left.coefficients[4 + k], right.coefficients[4 + k]};
+            h[k] = FloatPair{left.history[k], right.history[k]};
+        }
+    }
+
+    FloatPair process(FloatPair x)
+    {
+        FloatPair out = x * gain;
+        for (int s = 0; s < 2; ++s) {
+            FloatPair& h1 = h[2 * s];
+            FloatPair& h2 = h[2 * s + 1];
+            out = out - h1 * c[4 * s];
+            const FloatPair w = out - h2 * c[4 * s + 1];
+            out = w + h1 * c[4 * s + 2] + h2 * c[4 * s + 3];
+            h2 = h1;
+            h1 = w;
+        }
+        return out;
+    }
+
+    void storeState(FourPoleLowPass& left, FourPoleLowPass& right) const
+    {
+        for (int k = 0; k < 4; ++k) {
+            left.history[k] = h[k][0];
+            right.history[k] = h[k][1];
+        }
+    }
+
+private:
+    FloatPair gain = {};
+    FloatPair c[8] = {};
+    FloatPair h[4] = {};
+};
 
 } // namespace
 
@@ -94,6 +135,16 @@ bool MmFilterUnit::setType(int index)
     return true;
 }
 
+double MmFilterUnit::peakingAmplitude(float gainDb)
+{
+    // The bell's gain follows the resonance alone, not the gliding cutoff: worked out once per gain.
+    if (gainDb != peakGainDb_) {
+        peakGainDb_ = gainDb;
+        peakAmplitude_ = BiquadFilter::peakingAmplitude(gainDb);
+    }
+    return peakAmplitude_;
+}
+
 void MmFilterUnit::updateCoefficients()
 {
     const float e = cutoffFollower_.value;
@@ -107,10 +158,13 @@ void MmFilterUnit::updateCoefficients()
     case kLowPass:
         mainLeft_.setLowPass(sr, f, q, true);
         break;
-    case kBandPass:
-        mainLeft_.setBandPass(sr, f, q);
-        boostLeft_.setPeaking(sr, f, 1.0f, q * 3.0f);
+    case kBandPass: {
+        // Both sections at one frequency: one angle for the two designs.
+        const BiquadFilter::Angle angle = BiquadFilter::angleOf(sr, f);
+        mainLeft_.setBandPass(angle, q);
+        boostLeft_.setPeaking(angle, 1.0f, peakingAmplitude(q * 3.0f));
         break;
+    }
     case kHighPass:
         mainLeft_.setHighPass(sr, f, q, true);
         break;
@@ -118,15 +172,17 @@ void MmFilterUnit::updateCoefficients()
         fatLeft_.design(sr, f, q);
         fatRight_.copyDesign(fatLeft_);
         break;
-    case kBandPassFat:
-        mainLeft_.setBandPass(sr, f, q * 3.0f);
-        boostLeft_.setPeaking(sr, f, 1.0f, q * 4.0f);
+    case kBandPassFat: {
+        const BiquadFilter::Angle angle = BiquadFilter::angleOf(sr, f);
+        mainLeft_.setBandPass(angle, q * 3.0f);
+        boostLeft_.setPeaking(angle, 1.0f, peakingAmplitude(q * 4.0f));
         break;
+    }
     case kHighPassFat:
         mainLeft_.setHighPass(sr, f, q * 3.0f, true);
         break;
     case kPeaking:
-        mainLeft_.setPeaking(sr, f, 1.0f, q * 3.0f);
+        mainLeft_.setPeaking(BiquadFilter::angleOf(sr, f), 1.0f, peakingAmplitude(q * 3.0f));
         break;
     case kNotch:
         mainLeft_.setNotch(sr, f, q - 0.99f, false);
@@ -149,32 +205,6 @@ void MmFilterUnit::updateCoefficients()
     }
     mainRight_.copyCoefficients(mainLeft_);
     boostRight_.copyCoefficients(boostLeft_);
-}
-
-void MmFilterUnit::protect(float& wL, float& wR)
-{
-    if (type_ == kLowPassFat || type_ == kBandPassFat || type_ == kHighPassFat) {
-        const float q = wetQ();
-        wL = saturated(wL, q);
-        wR = saturated(wR, q);
-        return;
-    }
-    const float level = std::max(std::fabs(wL), std::fabs(wR));
-    const float v = limiterFollower_.process(level);
-    if (v > 1.0f) {
-        const float r = 1.0f / v;
-        if (r < limiterGain_) {
-            limiterGain_ = r;
-            limiterStep_ = (1.0f - r) / (sampleRate_ * kLimiterRecoverySeconds);
-        }
-    }
-    if (limiterGain_ < 1.0f) {
-        wL *= limiterGain_;
-        wR *= limiterGain_;
-        // A step below half a float step would leave a shallow reduction in place for good.
-        const float next = limiterGain_ + limiterStep_;
-        limiterGain_ = (next == limiterGain_) ? 1.0f : next;
-    }
 }
 
 void MmFilterUnit::process(float* left, float* right, int count, float mix, float attackSeconds,
@@ -208,52 +238,19 @@ void MmFilterUnit::process(float* left, float* right, int count, float mix, floa
     boostLeft_.flushState();
     boostRight_.flushState();
 
-    for (int i = 0; i < count; ++i) {
-        const float xL = left[i];
-        const float xR = right[i];
-        cutoffFollower_.process((xR + xL) * 0.25f);
-
-        float wL, wR;
-        switch (type_) {
-        case kLowPassFat:
-            wL = fatLeft_.process(xL);
-            wR = fatRight_.process(xR);
-            break;
-        case kBandPass:
-        case kBandPassFat:
-            wL = boostLeft_.tick(mainLeft_.tick(xL));
-            wR = boostRight_.tick(mainRight_.tick(xR));
-            break;
-        case kComb:
-            wL = combLeft_.process(xL);
-            wR = combRight_.process(xR);
-            break;
-        case kRingMod: {
-            ringPhase_ += ringIncrement_;
-            // Back to 0, not down by a cycle; also catches a phase that is not a number.
-            if (!(ringPhase_ < kRingCycle))
-                ringPhase_ = 0.0f;
-            const float s = sine_->lookup(ringPhase_);
-            wL = s * xL;
-            wR = s * xR;
-            break;
+    // Runs of samples between two glide steps, each with the coefficients of its step.
+    for (int done = 0; done < count;) {
+        const int end = glide ? std::min(count, done + glideCounter) : count;
+        runSegment(left, right, done, end, mixStep);
+        if (glide) {
+            glideCounter -= end - done;
+            if (glideCounter == 0) {
+                cutoff_ += cutoffStep * static_cast<float>(kGlideSteps);
+                glideCounter = kGlideSteps;
+                updateCoefficients();
+            }
         }
-        default:
-            wL = mainLeft_.tick(xL);
-            wR = mainRight_.tick(xR);
-            break;
-        }
-        protect(wL, wR);
-
-        left[i] = wL * mix_ + (1.0f - mix_) * xL;
-        right[i] = wR * mix_ + (1.0f - mix_) * xR;
-        mix_ += mixStep;
-
-        if (glide && --glideCounter == 0) {
-            cutoff_ += cutoffStep * static_cast<float>(kGlideSteps);
-            glideCounter = kGlideSteps;
-            updateCoefficients();
-        }
+        done = end;
     }
 
     cutoff_ = cutoff;
@@ -262,4 +259,114 @@ void MmFilterUnit::process(float* left, float* right, int count, float mix, floa
     // than a glide step the filter would otherwise never leave its old cutoff.
     if (glide && glideCounter != kGlideSteps)
         updateCoefficients();
+}
+
+void MmFilterUnit::runSegment(float* left, float* right, int begin, int end, float mixStep)
+{
+    switch (type_) {
+    case kLowPassFat:
+        run<Wet::kFourPole, true>(left, right, begin, end, mixStep);
+        break;
+    case kBandPass:
+        run<Wet::kBandBoost, false>(left, right, begin, end, mixStep);
+        break;
+    case kBandPassFat:
+        run<Wet::kBandBoost, true>(left, right, begin, end, mixStep);
+        break;
+    case kHighPassFat:
+        run<Wet::kMain, true>(left, right, begin, end, mixStep);
+        break;
+    case kComb:
+        run<Wet::kComb, false>(left, right, begin, end, mixStep);
+        break;
+    case kRingMod:
+        run<Wet::kRing, false>(left, right, begin, end, mixStep);
+        break;
+    default:
+        run<Wet::kMain, false>(left, right, begin, end, mixStep);
+        break;
+    }
+}
+
+template <MmFilterUnit::Wet wet, bool saturate>
+void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixStep)
+{
+    // Both channels side by side in float pairs, the state in locals: stores to the audio buffers
+    // could otherwise alias it.
+    // Only what the type uses is loaded: a segment may be as short as one glide step.
+    constexpr bool usesMain = wet == Wet::kMain || wet == Wet::kBandBoost;
+    constexpr bool usesBoost = wet == Wet::kBandBoost;
+    constexpr bool usesFat = wet == Wet::kFourPole;
+    BiquadPair main = usesMain ? BiquadPair(mainLeft_, mainRight_) : BiquadPair();
+    BiquadPair boost = usesBoost ? BiquadPair(boostLeft_, boostRight_) : BiquadPair();
+    FourPolePair fat = usesFat ? FourPolePair(fatLeft_, fatRight_) : FourPolePair();
+    PeakFollower envelope = cutoffFollower_;
+    PeakFollower level = limiterFollower_;
+    float gain = limiterGain_, step = limiterStep_;
+    float phase = ringPhase_;
+    const float increment = ringIncrement_;
+    const float q = wetQ();
+    const float limitSteps = sampleRate_ * kLimiterRecoverySeconds;
+    float mix = mix_;
+
+    for (int i = begin; i < end; ++i) {
+        const FloatPair x = loadPair(left, right, i);
+        envelope.process((x[1] + x[0]) * 0.25f);
+
+        FloatPair w;
+        if (wet == Wet::kFourPole) {
+            w = fat.process(x);
+        } else if (wet == Wet::kBandBoost) {
+            w = boost.tick(main.tick(x));
+        } else if (wet == Wet::kComb) {
+            w = FloatPair{combLeft_.process(x[0]), combRight_.process(x[1])};
+        } else if (wet == Wet::kRing) {
+            phase += increment;
+            // Back to 0, not down by a cycle; also catches a phase that is not a number.
+            if (!(phase < kRingCycle))
+                phase = 0.0f;
+            w = x * sine_->lookup(phase);
+        } else {
+            w = main.tick(x);
+        }
+
+        if (saturate) {
+            // Most wet values sit below the knee; the curve's division is only worth it above.
+            const auto over = (w > kSaturationKnee) | (w < -kSaturationKnee);
+            if (over[0] | over[1])
+                w = saturated(w, q);
+        } else {
+            const float wL = std::fabs(w[0]), wR = std::fabs(w[1]);
+            const float v = level.process(wL < wR ? wR : wL);
+            if (v > 1.0f) {
+                const float r = 1.0f / v;
+                if (r < gain) {
+                    gain = r;
+                    step = (1.0f - r) / limitSteps;
+                }
+            }
+            if (gain < 1.0f) {
+                w *= gain;
+                // A step below half a float step would leave a shallow reduction in place for good.
+                const float next = gain + step;
+                gain = next == gain ? 1.0f : next;
+            }
+        }
+
+        storePair(left, right, i, w * mix + (1.0f - mix) * x);
+        mix += mixStep;
+    }
+
+    if (usesMain)
+        main.storeState(mainLeft_, mainRight_);
+    if (usesBoost)
+        boost.storeState(boostLeft_, boostRight_);
+    if (usesFat)
+        fat.storeState(fatLeft_, fatRight_);
+    cutoffFollower_ = envelope;
+    limiterFollower_ = level;
+    limiterGain_ = gain;
+    limiterStep_ = step;
+    ringPhase_ = phase;
+    mix_ = mix;
 }

@@ -7,6 +7,7 @@
 #include "dsp/peak_follower.h"
 #include "dsp/sine_table.h"
 
+#include <limits>
 #include <memory>
 
 class MmFilterUnit {
@@ -47,9 +48,15 @@ public:
 private:
     static constexpr int kGlideSteps = 16;
 
+    // Where a type's wet signal comes from.
+    enum class Wet { kMain, kBandBoost, kFourPole, kComb, kRing };
+
     void updateCoefficients();
+    double peakingAmplitude(float gainDb);
     float wetQ() const { return resonance_ * 6.0f + 1.0f; }
-    void protect(float& wL, float& wR);
+    void runSegment(float* left, float* right, int begin, int end, float mixStep);
+    template <Wet wet, bool saturate>
+    void run(float* left, float* right, int begin, int end, float mixStep);
 
     FourPoleLowPass fatLeft_, fatRight_;
     BiquadFilter mainLeft_, mainRight_;
@@ -71,4 +78,7 @@ private:
     float ringPhase_ = 0.0f;
     float ringIncrement_ = 0.0f;
     float frequency_ = 0.0f;
+    // The last bell gain in dB and its amplitude; NaN matches no gain, so the first one is worked out.
+    float peakGainDb_ = std::numeric_limits<float>::quiet_NaN();
+    double peakAmplitude_ = 1.0;
 };

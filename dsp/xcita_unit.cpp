@@ -1,6 +1,8 @@
 // The exciter's 7 kHz band, its level follower and the gain it drives.
 #include "dsp/xcita_unit.h"
 
+#include "dsp/biquad_pair.h"
+
 #include <cmath>
 
 namespace {
@@ -8,15 +10,6 @@ namespace {
 constexpr float kBandHz = 7000.0f;
 constexpr float kMaxGain = 3.0f;
 constexpr float kClip = 0.999f;
-
-float clipped(float v)
-{
-    if (v > kClip)
-        return kClip;
-    if (v < -kClip)
-        return -kClip;
-    return v;
-}
 
 } // namespace
 
@@ -58,19 +51,24 @@ void XcitaUnit::process(float* left, float* right, int count, float amount)
     amount_ = amount;
     highPassLeft_.flushState();
     highPassRight_.flushState();
+    // Both channels side by side in float pairs, the state in locals for the loop.
+    BiquadPair highPass(highPassLeft_, highPassRight_);
+    PeakFollower follower = follower_;
+    const FloatPair wet = splat(amount_);
+    const FloatPair dry = splat(1.0f - amount_);
     for (int i = 0; i < count; ++i) {
-        const float xL = left[i];
-        const float xR = right[i];
-        const float hL = highPassLeft_.tick(xL);
-        const float hR = highPassRight_.tick(xR);
+        const FloatPair x = loadPair(left, right, i);
+        const FloatPair h = highPass.tick(x);
         // The follower takes the magnitude of the signed sum.
-        const float e = follower_.process((hR + hL) * 300.0f * 0.5f);
+        const float e = follower.process((h[1] + h[0]) * 300.0f * 0.5f);
         float g = e * 10.0f;
         if (g > kMaxGain)
             g = kMaxGain;
-        const float yL = clipped(hL * g + xL);
-        const float yR = clipped(hR * g + xR);
-        left[i] = (1.0f - amount_) * xL + amount_ * yL;
-        right[i] = (1.0f - amount_) * xR + amount_ * yR;
+        FloatPair y = h * g + x;
+        y = y > kClip ? kClip : y;
+        y = y < -kClip ? -kClip : y;
+        storePair(left, right, i, dry * x + wet * y);
     }
+    highPass.storeState(highPassLeft_, highPassRight_);
+    follower_ = follower;
 }

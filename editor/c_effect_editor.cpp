@@ -8,6 +8,7 @@
 #include "editor/c_skin_selector.h"
 #include "editor/c_text_display.h"
 #include "editor/c_xy_pad.h"
+#include "editor/file_url.h"
 #include "editor/skin_tables.h"
 #include "engine/engine_base.h"
 #include "gui/c_bitmap.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr const char* kWebAddress = "https://www.ravenaudio.com/ravensoot3";
 constexpr long kProcessingPolls = 1L << 30;
 
 int32_t sat(int64_t value)
@@ -48,13 +48,21 @@ bool isListParameter(int index)
 CEffectEditor::CEffectEditor(PluginBase* plugin) : CSkinEditor(plugin)
 {
     currentPage = 0;
+    if (EngineBase* engine = getEngine())
+        manualAddress = FileUrl::fromPath(std::string(engine->getDataFolderPrefix()) + kManualPage);
 }
 
 CEffectEditor::~CEffectEditor() = default;
 
 const char* CEffectEditor::webAddress() const
 {
-    return kWebAddress;
+    return manualAddress.c_str();
+}
+
+void CEffectEditor::showMessage(const char* text)
+{
+    if (text != nullptr)
+        showText(text);
 }
 
 CSkinSelector* CEffectEditor::selector(int index) const

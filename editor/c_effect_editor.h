@@ -28,11 +28,15 @@ public:
     bool onControlChanged(int tag, float value, CDrawContext* context) override;
     void onSkinLoaded() override;
     void showProgramName() override;
+    // Shown in the value display; the program name comes back after three seconds.
+    void showMessage(const char* text) override;
     bool createProductControl(CControl*& slot, const char* type, CBitmap* bitmap, int32_t tag,
                               CViewContainer* container, int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
 
     int getCurrentPage() const { return currentPage; }
     const std::string& getDisplayText() const { return displayText; }
+    // The manual shipped in the data folder, as a file:// address.
+    static constexpr const char* kManualPage = "Manual/index.html";
 
 protected:
     const char* webAddress() const override;
@@ -55,4 +59,5 @@ private:
     std::string displayText;
     int64_t displayTime = 0;
     int64_t meterTime = 0;
+    std::string manualAddress;
 };

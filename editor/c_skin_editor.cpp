@@ -16,9 +16,12 @@
 #include "gui/c_frame.h"
 #include "gui/c_kick_button.h"
 #include "gui/c_on_off_button.h"
+#include "gui/platform/file_dialog.h"
+#include "gui/platform/url_opener.h"
 #include "host/plugin_base.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -30,6 +33,13 @@ constexpr int32_t kSliderStyle = 64;
 int32_t sat(int64_t value)
 {
     return CRect::saturate(value);
+}
+
+// The platform's reason when it is short enough for a value display, else the short text given.
+const char* fitted(const std::string& reason, const char* fallback)
+{
+    constexpr size_t kShortMessage = 24;
+    return !reason.empty() && reason.size() <= kShortMessage ? reason.c_str() : fallback;
 }
 
 }  // namespace
@@ -222,6 +232,36 @@ int32_t CSkinEditor::controlModifierClicked(CDrawContext*, CControl*, int32_t)
     return 0;
 }
 
+bool CSkinEditor::chooseFile(bool save, const char* extension, std::string& path)
+{
+    FileDialogRequest request = save ? FileDialogRequest::save(extension) : FileDialogRequest::open(extension);
+    request.parentWindow = getSystemWindow();
+    std::unique_ptr<FileDialog> dialog = FileDialog::create();
+    FileDialogResult answer = dialog->run(request, [this] { doIdleStuff(); });
+    switch (answer.status) {
+    case FileDialogResult::Status::kChosen:
+        path = answer.path;
+        return true;
+    case FileDialogResult::Status::kCancelled:
+        return false;
+    case FileDialogResult::Status::kUnavailable:
+        showMessage("Needs zenity or kdialog");
+        return false;
+    default:
+        showMessage(fitted(answer.reason, "File dialog failed"));
+        return false;
+    }
+}
+
+void CSkinEditor::openAddress(const char* address)
+{
+    UrlOpenResult result = UrlOpener::create()->open(address, [this] { doIdleStuff(); });
+    if (!result.opened)
+        showMessage(fitted(result.reason, "Could not open link"));
+}
+
+void CSkinEditor::showMessage(const char*) {}
+
 void CSkinEditor::onParameterUpdate(int, float) {}
 
 bool CSkinEditor::onControlChanged(int, float, CDrawContext*)
@@ -294,7 +334,7 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
         return true;
     }
     if (std::strcmp(type, "PresetSelector") == 0) {
-        auto* selector = new CSkinPresetSelector(given, this, tag, bitmap, tables.getFont("FontDisplay"), plugin);
+        auto* selector = new CSkinPresetSelector(given, this, tag, bitmap, tables.getFont("FontDisplay"), plugin, this);
         selector->updateText();
         place(slot, selector, container, value);
         return true;
@@ -309,7 +349,7 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
         return true;
     }
     if (std::strcmp(type, "PresetMenu") == 0) {
-        place(slot, new CGlobalMenu(given, this, tag, plugin), container, 0.0f);
+        place(slot, new CGlobalMenu(given, this, tag, plugin, this), container, 0.0f);
         return true;
     }
     if (std::strcmp(type, "UpDownPreset") == 0) {
@@ -318,7 +358,7 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
         return true;
     }
     if (std::strcmp(type, "WebLink") == 0) {
-        place(slot, new CWebLink(given, this, tag, webAddress(), plugin), container, 0.0f);
+        place(slot, new CWebLink(given, this, tag, webAddress(), plugin, this), container, 0.0f);
         return true;
     }
     return createProductControl(slot, type, bitmap, tag, container, x1, y1, x2, y2);

@@ -2,6 +2,7 @@
 // factory and keeps controls and parameters in step both ways. Product editors add five hooks.
 #pragma once
 
+#include "editor/editor_services.h"
 #include "editor/parameter_mailbox.h"
 #include "editor/skin_control_factory.h"
 #include "editor/skin_tables.h"
@@ -17,7 +18,7 @@ class PluginBase;
 class SkinFont;
 
 class CSkinEditor : public AEffGUIEditor, public CControlListener, public PluginEditorLink,
-                    protected SkinControlFactory {
+                    public EditorServices, protected SkinControlFactory {
 public:
     static constexpr const char* kSkinName = "default";
 
@@ -42,6 +43,12 @@ public:
 
     void valueChanged(CDrawContext* context, CControl* control) override;
     int32_t controlModifierClicked(CDrawContext* context, CControl* control, int32_t buttons) override;
+
+    // The dialogs and the browser run while the editor keeps its window painted.
+    bool chooseFile(bool save, const char* extension, std::string& path) override;
+    void openAddress(const char* address) override;
+    // Nothing here: the product shows it where it can.
+    void showMessage(const char* text) override;
 
     // The product's hooks.
     virtual void onParameterUpdate(int index, float value);

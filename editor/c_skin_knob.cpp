@@ -1,6 +1,11 @@
 // The skin's knob.
 #include "editor/c_skin_knob.h"
 
+#include "editor/pointer_menu.h"
+#include "engine/engine_base.h"
+#include "gui/c_draw_context.h"
+#include "gui/c_frame.h"
+
 #include <atomic>
 #include <cstring>
 
@@ -27,6 +32,89 @@ int CSkinKnob::getSkinKnobMode()
 void CSkinKnob::setSkinKnobMode(int mode)
 {
     skinKnobMode.store(mode);
+}
+
+void CSkinKnob::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
+{
+    if (!mouseEnabled)
+        return;
+    buttons = resolveButtons(context, buttons);
+    if ((buttons & kRButton) != 0 || ((buttons & kLButton) != 0 && (buttons & kApple) != 0)) {
+        runMenu(context, where);
+        return;
+    }
+    if ((buttons & kLButton) == 0 || context == nullptr)
+        return;
+    if (offerModifierClick(context, buttons) || checkDefaultValue(context, buttons))
+        return;
+    beginEdit();
+    {
+        CFrame::ModalLoop loop(frame);
+        if (getSkinKnobMode() == kLinearKnobMode)
+            dragDiagonal(context, where, buttons);
+        else
+            dragCircular(context, where);
+    }
+    endEdit();
+}
+
+void CSkinKnob::runMenu(CDrawContext* context, const CPoint& where)
+{
+    {
+        PointerMenu menu(listener, menuTag);
+        for (const char* entry : {"Display Value", "MIDI Learn", "Linear", "Circular"})
+            menu.entries().addEntry(entry);
+        switch (menu.popup(*this, where)) {
+        case kMidiLearn:
+            if (engine != nullptr)
+                engine->setMidiLearnIndex(tag);
+            break;
+        case kLinear:
+            setSkinKnobMode(kLinearKnobMode);
+            break;
+        case kCircular:
+            setSkinKnobMode(kCircularKnobMode);
+            break;
+        default:
+            break;
+        }
+    }
+    if (frame != nullptr)
+        frame->doIdleStuff();
+    // The unchanged value goes to the editor anyway: it sends it on and shows it in the value display,
+    // which is what "Display Value" is for.
+    setDirty(true);
+    tellListener(context);
+}
+
+void CSkinKnob::dragDiagonal(CDrawContext* context, const CPoint& where, int32_t buttons)
+{
+    const float range = vmax - vmin;
+    auto stepFor = [&](int32_t state) {
+        return (state & kShift) != 0 ? range / (kLinearPixels * zoomFactor) : range / kLinearPixels;
+    };
+    float step = stepFor(buttons);
+    float base = value;
+    int32_t shiftState = buttons & kShift;
+    CPoint last = where;
+    for (int32_t now = context->getMouseButtons(); (now & kLButton) != 0; now = context->getMouseButtons()) {
+        CPoint at;
+        context->getMouseLocation(at);
+        if (at != last || (now & kShift) != shiftState) {
+            last = at;
+            float d = float((int64_t(at.h) - where.h) - (int64_t(at.v) - where.v));
+            if ((now & kShift) != shiftState) {
+                // Shift changed mid-drag: move the base so the value carries on from where it is.
+                float newStep = stepFor(now);
+                base = base + (step - newStep) * d;
+                step = newStep;
+                shiftState = now & kShift;
+            }
+            value = base + d * step;
+            bounceValue();
+        }
+        finishDragTurn(context);
+    }
 }
 
 bool CSkinKnob::isTypeOf(const char* name) const

@@ -1,17 +1,22 @@
 // The program chooser.
 #include "editor/c_skin_preset_selector.h"
 
+#include "editor/press_repeater.h"
+#include "editor/program_menu.h"
 #include "editor/skin_font.h"
 #include "gui/c_bitmap.h"
+#include "gui/c_frame.h"
 #include "host/plugin_base.h"
 
 #include <cstdio>
 #include <cstring>
 
 CSkinPresetSelector::CSkinPresetSelector(const CRect& size, CControlListener* listener, int32_t tag,
-                                         CBitmap* bitmap, SkinFont* font, PluginBase* plugin)
+                                         CBitmap* bitmap, SkinFont* font, PluginBase* plugin,
+                                         EditorServices* services)
     : CControl(size, listener, tag), bitmap(bitmap), font(font),
-      zoneWidth(bitmap != nullptr ? int32_t(float(bitmap->getHeight()) * 0.26666668f) : 0), plugin(plugin)
+      zoneWidth(bitmap != nullptr ? int32_t(float(bitmap->getHeight()) * 0.26666668f) : 0), plugin(plugin),
+      services(services)
 {
     if (bitmap != nullptr)
         bitmap->addReference();
@@ -32,6 +37,43 @@ void CSkinPresetSelector::draw(CDrawContext* context)
         font->drawText(context, area, text.c_str());
     }
     setDirty(false);
+}
+
+void CSkinPresetSelector::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
+{
+    if (!mouseEnabled || plugin == nullptr)
+        return;
+    buttons = resolveButtons(context, buttons);
+    if ((buttons & kButtonMask) == 0)
+        return;
+    const int32_t x = where.h;
+    const bool inHeight = where.v >= size.top && where.v <= size.bottom;
+    if (inHeight && x >= size.left + zoneWidth && x <= size.right - zoneWidth) {
+        if ((buttons & (kLButton | kRButton)) == 0)
+            return;
+        ProgramMenu(plugin, services).run(*this, listener, tag, where);
+        if (frame != nullptr)
+            frame->doIdleStuff();
+        setDirty(true);
+        tellListener(context);
+        return;
+    }
+    const bool right = inHeight && x >= size.right - zoneWidth && x <= size.right;
+    const bool left = inHeight && x >= size.left && x <= size.left + zoneWidth;
+    if (!right && !left)
+        return;
+    pressed = right ? kRightZone : kLeftZone;
+    setDirty(true);
+    PressRepeater::run(frame, context, [&] {
+        if (right)
+            plugin->nextProgram();
+        else
+            plugin->previousProgram();
+        tellListener(context);
+    });
+    pressed = kNone;
+    setDirty(true);
+    tellListener(context);
 }
 
 void CSkinPresetSelector::updateText()

@@ -1,11 +1,13 @@
 // The program chooser: a three-frame bitmap with step zones at both ends, showing the current program's
-// number and name in the display font.
+// number and name in the display font. The middle pops up the program menu; the zones step through the
+// programs, repeating while held.
 #pragma once
 
 #include "gui/c_control.h"
 
 #include <string>
 
+class EditorServices;
 class PluginBase;
 class SkinFont;
 
@@ -16,10 +18,11 @@ public:
 
     // bitmap: three frames stacked (normal, right zone pressed, left zone pressed); font may be null.
     CSkinPresetSelector(const CRect& size, CControlListener* listener, int32_t tag, CBitmap* bitmap, SkinFont* font,
-                        PluginBase* plugin);
+                        PluginBase* plugin, EditorServices* services);
     ~CSkinPresetSelector() override;
 
     void draw(CDrawContext* context) override;
+    void mouse(CDrawContext* context, CPoint& where, int32_t buttons = kReadCurrentButtons) override;
     // Takes the current program's number (from 1) and name as the text; marks dirty when it changed.
     void updateText();
     void setText(const char* text);
@@ -38,5 +41,6 @@ private:
     int32_t zoneWidth;
     int32_t pressed = kNone;
     PluginBase* plugin;
+    EditorServices* services;
     std::string text;
 };

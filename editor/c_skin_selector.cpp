@@ -1,8 +1,11 @@
 // The skin's list selector.
 #include "editor/c_skin_selector.h"
 
+#include "editor/pointer_menu.h"
+#include "editor/press_repeater.h"
 #include "editor/skin_font.h"
 #include "gui/c_bitmap.h"
+#include "gui/c_frame.h"
 
 #include <cmath>
 #include <cstring>
@@ -39,6 +42,81 @@ void CSkinSelector::draw(CDrawContext* context)
         font->drawText(context, text, entries[getIndex()].c_str());
     }
     setDirty(false);
+}
+
+void CSkinSelector::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
+{
+    if (!mouseEnabled)
+        return;
+    buttons = resolveButtons(context, buttons);
+    if ((buttons & kButtonMask) == 0)
+        return;
+    const int32_t x = where.h;
+    if (x >= size.left + buttonWidth && x <= size.right - buttonWidth && where.v >= size.top
+        && where.v <= size.bottom)
+        runMenu(context, where);
+    else if (x >= size.right - buttonWidth && x <= size.right)
+        holdArrow(context, +1);
+    else if (x >= size.left && x <= size.left + buttonWidth)
+        holdArrow(context, -1);
+    else
+        holdArrow(context, 0);
+}
+
+void CSkinSelector::runMenu(CDrawContext* context, const CPoint& where)
+{
+    {
+        PointerMenu menu(listener, tag);
+        // Entries are names, never menu markers.
+        for (int32_t i = 0; i < count; ++i)
+            menu.entries().addLiteralEntry(entries[i]);
+        int32_t chosen = menu.popup(*this, where);
+        if (chosen >= 0 && count > 0)
+            value = float(chosen < count ? chosen : count - 1) / float(capacity);
+    }
+    if (frame != nullptr)
+        frame->doIdleStuff();
+    setDirty(true);
+    tellListener(context);
+}
+
+void CSkinSelector::stepEntry(int32_t direction)
+{
+    if (count <= 0)
+        return;
+    int32_t index = getIndex() + direction;
+    index = index < 0 ? 0 : (index > count - 1 ? count - 1 : index);
+    value = float(index) / float(capacity);
+}
+
+void CSkinSelector::holdArrow(CDrawContext* context, int32_t direction)
+{
+    if (direction != 0) {
+        pressed = direction > 0 ? kRightArrow : kLeftArrow;
+        setDirty(true);
+        PressRepeater::run(frame, context, [&] {
+            stepEntry(direction);
+            tellListener(context);
+        });
+    }
+    pressed = kNone;
+    setDirty(true);
+    tellListener(context);
+    if (frame != nullptr)
+        frame->doIdleStuff();
+}
+
+bool CSkinSelector::onWheel(CDrawContext* context, const CPoint&, float distance)
+{
+    if (!mouseEnabled || !(distance > 0.0f || distance < 0.0f))
+        return false;
+    beginEdit();
+    float before = value;
+    stepEntry(distance > 0.0f ? 1 : -1);
+    if (value != before)
+        tellListener(context);
+    endEdit();
+    return true;
 }
 
 void CSkinSelector::setEntry(const char* text, int32_t index)

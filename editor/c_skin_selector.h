@@ -20,6 +20,11 @@ public:
     ~CSkinSelector() override;
 
     void draw(CDrawContext* context) override;
+    // Middle: a menu of the entries. Arrows: one entry forward (right) or back (left), repeated while held,
+    // never beyond the first or last entry.
+    void mouse(CDrawContext* context, CPoint& where, int32_t buttons = kReadCurrentButtons) override;
+    // One entry per turn, forward for a turn away from the user, within the entries.
+    bool onWheel(CDrawContext* context, const CPoint& where, float distance) override;
 
     // Copies text only when index < the entry count.
     void setEntry(const char* text, int32_t index);
@@ -42,6 +47,11 @@ public:
     const char* getClassName() const override { return "CSkinSelector"; }
 
 private:
+    void runMenu(CDrawContext* context, const CPoint& where);
+    void holdArrow(CDrawContext* context, int32_t direction);
+    // Moves the value by direction entries, limited to the entries.
+    void stepEntry(int32_t direction);
+
     CRect bounds;
     CBitmap* button;
     SkinFont* font;

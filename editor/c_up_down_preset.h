@@ -1,4 +1,5 @@
-// The program stepper: a three-frame bitmap (normal, upper half pressed, lower half pressed).
+// The program stepper: a three-frame bitmap (normal, upper half pressed, lower half pressed); the upper half
+// steps to the previous program, the lower half to the next, repeating while held.
 #pragma once
 
 #include "gui/c_control.h"
@@ -13,6 +14,7 @@ public:
     ~CUpDownPreset() override;
 
     void draw(CDrawContext* context) override;
+    void mouse(CDrawContext* context, CPoint& where, int32_t buttons = kReadCurrentButtons) override;
     void setPressed(int32_t state) { pressed = state; }
     PluginBase* getPlugin() const { return plugin; }
 

@@ -1,6 +1,7 @@
 // The XY morph pad.
 #include "editor/c_xy_pad.h"
 
+#include "editor/pointer_menu.h"
 #include "engine/engine_base.h"
 #include "gui/c_bitmap.h"
 #include "gui/c_draw_context.h"
@@ -115,6 +116,10 @@ void CXYPad::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
     if (!mouseEnabled || plugin == nullptr)
         return;
     buttons = resolveButtons(context, buttons);
+    if ((buttons & kRButton) != 0 || ((buttons & kLButton) != 0 && (buttons & kApple) != 0)) {
+        runMenu(context, where);
+        return;
+    }
     if ((buttons & kLButton) == 0 || (xTarget == kNoTarget && yTarget == kNoTarget))
         return;
     // Hosts in touch mode record only what a gesture frames: frame the two parameters the pad writes.
@@ -160,6 +165,26 @@ void CXYPad::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
         if (yTarget != kNoTarget && !sameTarget)
             frame->endEdit(yTarget);
     }
+}
+
+void CXYPad::runMenu(CDrawContext* context, const CPoint& where)
+{
+    const float kept = value;
+    {
+        PointerMenu menu(listener, tag);
+        menu.entries().addEntry("Midi Learn X");
+        menu.entries().addEntry("Midi Learn Y");
+        int32_t chosen = menu.popup(*this, where);
+        // The engine then drives whatever the axis's selector names at the time the controller arrives.
+        EngineBase* engine = plugin->getEngine();
+        if (engine != nullptr && (chosen == kLearnX || chosen == kLearnY))
+            engine->setMidiLearnIndex(chosen == kLearnX ? xSelector : ySelector);
+    }
+    value = kept;
+    if (frame != nullptr)
+        frame->doIdleStuff();
+    setDirty(true);
+    tellListener(context);
 }
 
 bool CXYPad::isTypeOf(const char* name) const

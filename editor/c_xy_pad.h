@@ -13,6 +13,7 @@ class CXYPad : public CControl {
 public:
     static constexpr int32_t kInset = 4;
     static constexpr int32_t kNoTarget = -1;
+    enum MenuEntry : int32_t { kLearnX = 0, kLearnY = 1 };
 
     // pad is the background picture; the targets start empty until the editor sets them.
     CXYPad(const CRect& size, CControlListener* listener, int32_t tag, CBitmap* pad, CBitmap* cursor, CColor line,
@@ -21,7 +22,8 @@ public:
 
     void draw(CDrawContext* context) override;
     // Left button: both targets follow the pointer, each limited to 0..1, written through the plug-in's
-    // automated set inside one begin/end edit per target.
+    // automated set inside one begin/end edit per target. Right button (or left with Apple): a menu arms
+    // MIDI learn for the X or Y axis.
     void mouse(CDrawContext* context, CPoint& where, int32_t buttons = kReadCurrentButtons) override;
 
     void setXTarget(int32_t index) { xTarget = index; setDirty(true); }
@@ -43,6 +45,7 @@ public:
     const char* getClassName() const override { return "CXYPad"; }
 
 private:
+    void runMenu(CDrawContext* context, const CPoint& where);
     float targetValue(int32_t index) const;
     // 0..1 along the inner rectangle, or a negative number when the rectangle has no extent.
     static float along(int32_t position, int32_t start, int32_t extent);

@@ -39,6 +39,12 @@ ProductEngine::ProductEngine(const char* moduleFolder) : EngineBase(moduleFolder
         table[i] = p.get();
         adoptParameter(std::move(p));
     }
+    // The sweep runs 1 to 3 ms; both taps read the same phase, so left and right get one mid signal.
+    flanger.minDelay = 0.001f;
+    flanger.applyDelayRange();
+    flanger.depth = 0.002f;
+    flanger.applyDelayRange();
+    flanger.stereoOffset = 0.0f;
     setAutomatableCount(kAutomatableCount);
     setUpDataFolder(getDataFolderName());
     setTempoAndPosition(120.0f, 0.0f);
@@ -56,6 +62,12 @@ void ProductEngine::setSampleRate(float rate)
     if (!std::isfinite(rate) || !(rate > 0.0f))
         return;
     EngineBase::setSampleRate(rate);
+    bandPass.setSampleRate(rate);
+    multimodeFilter.setSampleRate(rate);
+    flanger.setSampleRate(rate);
+    magicEq.setSampleRate(rate);
+    exciter.setSampleRate(rate);
+    compressor.setSampleRate(rate);
     modulation.setSampleRate(rate);
     for (Parameter* p : table)
         p->setSampleRate(rate);
@@ -63,8 +75,12 @@ void ProductEngine::setSampleRate(float rate)
 
 void ProductEngine::resetUnits()
 {
-    // Units reset here in chain order once they exist: band-pass, multimode filter, flanger,
-    // Magic EQ, exciter, compressor.
+    bandPass.reset();
+    multimodeFilter.reset();
+    flanger.reset();
+    magicEq.reset();
+    exciter.reset();
+    compressor.reset();
 }
 
 void ProductEngine::setTempoAndPosition(float newTempo, float position)
@@ -88,16 +104,16 @@ void ProductEngine::parameterChanged(int index, float value)
     switch (index) {
     case kMmFilterType:
         // Limited to the ten types: 10..100 would select a type without a wet path.
-        multimodeType = clampedTableIndex(record(kMmFilterType).targetValue(), kFilterTypeCount);
+        multimodeFilter.setType(clampedTableIndex(record(kMmFilterType).targetValue(), kFilterTypeCount));
         break;
     case kMasterOn:
         setBypass(value < 0.5f);
         break;
     case kCompressMode:
-        compressMode = value < 0.5f ? 0.01f : 0.0f;
+        compressor.setMode(value < 0.5f ? 0.01f : 0.0f);
         break;
     case kMagicEQMode:
-        magicEqClip = value > 0.5f;
+        magicEq.setMode(value > 0.5f);
         break;
     default:
         modulation.parameterChanged(index);
@@ -242,66 +258,66 @@ void ProductEngine::loadInput(const float* inL, const float* inR, int n)
     }
 }
 
-// Each unit step reads its values where the chain reads them, so the records ramp the same whether
-// the unit is there yet or not; wiring a unit in means handing these values to its process call
-// on (left, right, n).
-
 void ProductEngine::runBandPass(int n)
 {
-    [[maybe_unused]] const float lowHz = frequencyScaleHz(record(kBpFilterLow).currentValue(n));
-    [[maybe_unused]] const float highHz = frequencyScaleHz(record(kBpFilterHigh).currentValue(n));
-    [[maybe_unused]] const float qLow = record(kBpFilterQLow).currentValue(n);
-    [[maybe_unused]] const float qHigh = record(kBpFilterQHigh).currentValue(n);
+    const float lowHz = frequencyScaleHz(record(kBpFilterLow).currentValue(n));
+    const float highHz = frequencyScaleHz(record(kBpFilterHigh).currentValue(n));
+    const float qLow = record(kBpFilterQLow).currentValue(n);
+    const float qHigh = record(kBpFilterQHigh).currentValue(n);
+    bandPass.process(left, right, rejectLeft, rejectRight, n, lowHz, highHz, qLow, qHigh);
 }
 
 void ProductEngine::runExciter(int n)
 {
-    [[maybe_unused]] const float amount = record(kDistXcita).currentValue(n);
+    exciter.process(left, right, n, record(kDistXcita).currentValue(n));
 }
 
 void ProductEngine::runBitCrusher(int n)
 {
-    [[maybe_unused]] const float amount = record(kDistBitCrusher).currentValue(n);
+    distortion.crush(left, right, n, record(kDistBitCrusher).currentValue(n));
 }
 
 void ProductEngine::runMech(int n)
 {
-    [[maybe_unused]] const float amount = record(kDistMech).currentValue(n);
+    distortion.mech(left, right, n, record(kDistMech).currentValue(n));
 }
 
 void ProductEngine::runMultimodeFilter(int n)
 {
-    [[maybe_unused]] const float mix = record(kMmFilterMix).currentValue(n);
-    [[maybe_unused]] const float attackSeconds = record(kMmFilterAttack).currentValue(n);
-    [[maybe_unused]] const float decaySeconds = record(kMmFilterDecay).currentValue(n);
-    [[maybe_unused]] const float envelope = record(kMmFilterEnv).currentValue(n);
-    [[maybe_unused]] const float cutoff = record(kMmFilterCutoff).currentValue(n);
-    [[maybe_unused]] const float resonance = record(kMmFilterRes).currentValue(n);
+    const float mix = record(kMmFilterMix).currentValue(n);
+    const float attackSeconds = record(kMmFilterAttack).currentValue(n);
+    const float decaySeconds = record(kMmFilterDecay).currentValue(n);
+    const float envelope = record(kMmFilterEnv).currentValue(n);
+    const float cutoff = record(kMmFilterCutoff).currentValue(n);
+    const float resonance = record(kMmFilterRes).currentValue(n);
+    multimodeFilter.process(left, right, n, mix, attackSeconds, decaySeconds, envelope, cutoff, resonance);
 }
 
 void ProductEngine::runFlanger(int n)
 {
-    [[maybe_unused]] const float amount = record(kFlangerAmount).currentValue(n);
-    [[maybe_unused]] const float rateHz = record(kFlangerRate).currentValue(n);
-    [[maybe_unused]] const float feedback = 0.0f;
+    const float amount = record(kFlangerAmount).currentValue(n);
+    const float rateHz = record(kFlangerRate).currentValue(n);
+    flanger.process(left, right, n, amount, rateHz, 0.0f);
 }
 
 void ProductEngine::runTube(int n)
 {
-    [[maybe_unused]] const float amount = record(kDistTube).currentValue(n);
+    distortion.tube(left, right, n, record(kDistTube).currentValue(n));
 }
 
 void ProductEngine::runMagicEq(int n)
 {
-    [[maybe_unused]] const float amount = record(kMagicEQAmount).currentValue(n);
-    [[maybe_unused]] const float tuneHz = record(kMagicEQTune).currentValue(n);
+    const float amount = record(kMagicEQAmount).currentValue(n);
+    const float tuneHz = record(kMagicEQTune).currentValue(n);
+    magicEq.process(left, right, n, amount, tuneHz);
 }
 
 void ProductEngine::runCompressor(int n)
 {
     const float requested = record(kCompressAmount).currentValue(n);
-    [[maybe_unused]] const float amount = requested > 0.99f ? 0.99f : requested;
-    [[maybe_unused]] const float releaseSeconds = record(kCompressRelease).currentValue(n) * 0.001f;
+    const float amount = requested > 0.99f ? 0.99f : requested;
+    const float releaseSeconds = record(kCompressRelease).currentValue(n) * 0.001f;
+    compressor.process(left, right, n, amount, releaseSeconds);
 }
 
 void ProductEngine::mixBandReject(int n)

@@ -1,6 +1,13 @@
 // Raven Soot's engine: the 66 records, the LFOs and the signal chain run in sub-blocks of 64 frames.
 #pragma once
 
+#include "dsp/bp_filter_unit.h"
+#include "dsp/compress_unit.h"
+#include "dsp/dist_unit.h"
+#include "dsp/flanger_unit.h"
+#include "dsp/magic_eq_unit.h"
+#include "dsp/mm_filter_unit.h"
+#include "dsp/xcita_unit.h"
 #include "engine/engine_base.h"
 #include "engine/modulation.h"
 #include "params/parameter_table.h"
@@ -28,10 +35,14 @@ public:
 
     Lfo& lfo(int k) { return modulation.lfo(k); }
 
-    // Unit settings the change hooks derive; the units take them over when they are wired in.
-    int filterType() const { return multimodeType; }
-    float compressorMode() const { return compressMode; }
-    bool magicEqClipMode() const { return magicEqClip; }
+    // Unit settings the change hooks set, read back from the units.
+    int filterType() const { return multimodeFilter.type(); }
+    float compressorMode() const { return compressor.mode; }
+    bool magicEqClipMode() const { return magicEq.clipMode; }
+    // What the units last received, for displays and checks.
+    const MmFilterUnit& multimodeFilterUnit() const { return multimodeFilter; }
+    const MagicEQUnit& magicEqUnit() const { return magicEq; }
+    const CompressUnit& compressorUnit() const { return compressor; }
 
 protected:
     void applyControllerValue(int index, float value) override;
@@ -67,6 +78,14 @@ private:
     void writeOutput(float* outL, float* outR, int n, bool replace) const;
     void updateMeters(int n);
 
+    // Built in this order, the LFOs after the units.
+    BpFilterUnit bandPass;
+    DistUnit distortion;
+    MmFilterUnit multimodeFilter;
+    FlangerUnit flanger;
+    MagicEQUnit magicEq;
+    XcitaUnit exciter;
+    CompressUnit compressor;
     Modulation modulation;
     Parameter* table[kParameterCount] = {};
 
@@ -80,8 +99,4 @@ private:
     float bandRejectMix = 0.0f;
     float outputGain = 0.0f;
     float dryWetMix = 0.0f;
-
-    int multimodeType = 0;
-    float compressMode = 0.0f;
-    bool magicEqClip = false;
 };

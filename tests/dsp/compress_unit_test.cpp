@@ -176,6 +176,25 @@ TEST(CompressUnit, ShallowReductionsRecover)
     }
 }
 
+// Far above full scale the gain stops at 0 and recovers; it never turns negative or NaN.
+TEST(CompressUnit, OversAsksForNoOutputAtMostAndTheGainRecovers)
+{
+    for (float over : {2.5f, 40.0f, 1e20f}) {
+        CompressUnit u = unitAt(kPeakMode);
+        prime(u, 0.5f, 0.1f);
+        std::vector<float> l(8820, 0.1f), r(8820, 0.1f);
+        l[0] = over;
+        run(u, l, r, 0.5f, 0.1f);
+        EXPECT_EQ(l[0], 0.0f) << over;
+        EXPECT_EQ(r[0], 0.0f) << over;
+        // Drive 2: back on the line 0.2 after the release time, every sample on the way at or above 0.
+        for (size_t i = 1; i < l.size(); ++i)
+            ASSERT_TRUE(l[i] >= 0.0f && l[i] <= 0.2f) << over << " at " << i;
+        EXPECT_EQ(l.back(), 0.2f) << over;
+        EXPECT_NEAR(l[2205], 0.1f, 1e-3f) << over;
+    }
+}
+
 TEST(CompressUnit, UnknownSampleRateLeavesAudioUntouched)
 {
     CompressUnit u;

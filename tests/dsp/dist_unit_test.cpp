@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -59,6 +63,65 @@ double mechClosedForm(double x, double amount)
     double v = std::fabs(x * g);
     double y = v > 0.75 ? 0.75 + (v - 0.75) * 0.25 / (g - 0.75) : v;
     return x < 0 ? -y : y;
+}
+
+// The crusher against the C library's rounding, bit for bit (signed zeros included), at every depth,
+// for block lengths that leave every remainder after groups of four.
+TEST(DistUnit, CrushEqualsNearbyintTimesTheStepBitForBit)
+{
+    std::vector<float> values = {0.0f, -0.0f, 0.25f, -0.25f, 0.75f, -0.75f, 1e-40f, -1e-40f, 127.9f, -200.0f,
+                                 3e38f, std::numeric_limits<float>::infinity(),
+                                 -std::numeric_limits<float>::infinity()};
+    std::mt19937 random(3);
+    std::uniform_real_distribution<float> spread(-2.0f, 2.0f);
+    for (int i = 0; i < 3000; ++i)
+        values.push_back(spread(random));
+    // Exact ties at 16 bits and at 1 bit.
+    for (int k = -40; k <= 40; ++k) {
+        values.push_back((static_cast<float>(k) + 0.5f) / 65536.0f);
+        values.push_back((static_cast<float>(k) + 0.5f) / 2.0f);
+    }
+    DistUnit unit;
+    for (int bits = 1; bits <= 16; ++bits) {
+        const float amount = (16.0f - static_cast<float>(bits)) / 15.0f;
+        for (int length : {static_cast<int>(values.size()), 7, 3}) {
+            std::vector<float> l(values.begin(), values.begin() + length), r(l.rbegin(), l.rend());
+            unit.crush(l.data(), r.data(), length, amount);
+            const float scale = std::ldexp(1.0f, unit.bits());
+            for (int i = 0; i < length; ++i) {
+                const float expected = std::nearbyint(values[i] * scale) * (1.0f / scale);
+                ASSERT_EQ(std::memcmp(&l[i], &expected, sizeof expected), 0)
+                    << values[i] << " at " << unit.bits() << " bits: " << l[i] << " vs " << expected;
+            }
+        }
+    }
+}
+
+// The shapers take four samples at a time and the rest one by one: any call length gives the same bits.
+TEST(DistUnit, ShapersGiveTheSameBitsForAnyCallLength)
+{
+    std::vector<float> in(257);
+    for (size_t i = 0; i < in.size(); ++i)
+        in[i] = 1.6f * std::sin(0.37f * static_cast<float>(i)) * (i % 2 ? -1.0f : 1.0f);
+    for (int stage = 0; stage < 3; ++stage) {
+        DistUnit unit;
+        auto run = [&](std::vector<float>& l, std::vector<float>& r, int n) {
+            if (stage == 0)
+                unit.crush(l.data(), r.data(), n, 0.45f);
+            else if (stage == 1)
+                unit.mech(l.data(), r.data(), n, 0.45f);
+            else
+                unit.tube(l.data(), r.data(), n, 0.45f);
+        };
+        std::vector<float> wholeL = in, wholeR(in.rbegin(), in.rend());
+        run(wholeL, wholeR, static_cast<int>(in.size()));
+        for (size_t i = 0; i < in.size(); ++i) {
+            std::vector<float> l = {in[i]}, r = {in[in.size() - 1 - i]};
+            run(l, r, 1);
+            ASSERT_EQ(std::memcmp(&l[0], &wholeL[i], sizeof(float)), 0) << stage << " at " << i;
+            ASSERT_EQ(std::memcmp(&r[0], &wholeR[i], sizeof(float)), 0) << stage << " at " << i;
+        }
+    }
 }
 
 TEST(DistUnit, MechIsLinearToTheKneeAndReachesOneAtFullScale)

@@ -60,6 +60,8 @@ public:
         counting = new CountingEngine(moduleFolder.c_str());
         engine = counting;
         engine->setSampleRate(44100.0f);
+        // Bank and program files carry the product's identity, as the product plug-in writes them.
+        fxId = kProductId;
         for (PluginProgram*& program : programs)
             program = new ProductProgram;
         curProgram = -1;

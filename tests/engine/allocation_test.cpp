@@ -1,4 +1,5 @@
-// process allocates nothing: operator new is counted around many blocks with everything switched on.
+// process allocates nothing: operator new is counted around many blocks with every unit switched on,
+// both LFOs modulating, and filter types and unit modes changing on the way.
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,11 @@ TEST(RealTime, ProcessAllocatesNothing)
     allocations = 0;
     counting = true;
     for (int block = 0; block < 2000; ++block) {
+        if (block % 50 == 0) {
+            e.setParameter(kMmFilterType, static_cast<float>(block / 50 % kFilterTypeCount) * 0.01f);
+            e.setParameter(kCompressMode, static_cast<float>(block / 100 % 2));
+            e.setParameter(kMagicEQMode, static_cast<float>(block / 150 % 2));
+        }
         e.queueMidiEvent(cc, block % 64);
         e.process(in.data(), in.data(), outL.data(), outR.data(), 1 + (block * 97) % 4096, true);
     }
@@ -70,6 +76,7 @@ TEST(RealTime, ProcessAllocatesNothing)
     counting = false;
     EXPECT_EQ(allocations.load(), 0);
     EXPECT_NE(e.parameter(kMmFilterCutoff)->modulator, nullptr);
+    EXPECT_NE(e.parameter(kMasterVolume)->modulator, nullptr);
 }
 
 } // namespace
