@@ -112,7 +112,10 @@ long userThread(AEffect* effect, const std::atomic<bool>& stop, const std::funct
             dispatch(effSetProgramName, 0, 0, const_cast<char*>("Stress"));
             break;
         case 7:
-            // The editor, once there is one, reads meters and values the audio thread writes.
+            // The editor reads meters and values the audio thread writes; an open reads the whole skin, so
+            // it comes less often than the rest.
+            if (random() % 16 != 0)
+                break;
             editorOpen = !editorOpen;
             dispatch(editorOpen ? effEditOpen : effEditClose, 0, 0, editorOpen ? &window : nullptr);
             dispatch(effEditIdle, 0, 0, nullptr);
