@@ -92,8 +92,8 @@ float Parameter::modulated(float x) const
     if (modulator == nullptr)
         return x;
     // The offset moves the host position, so targets beyond 0..1 (seconds, Hz, ms) sweep their whole
-    // range; for 0..1 records this is the plain sum limited to 0..1. Step by step as written: to the
-    // host position, add, limit, back to engine units.
+    // range; for 0..1 records this is the plain sum limited to 0..1. Rounded in this order: host
+    // position, plus the offset, limited, back to engine units.
     float position = toNormalized(x) + modulator->output;
     if (position < 0.0f)
         position = 0.0f;
