@@ -172,7 +172,7 @@ TEST_F(PluginAudio, EventListsAnswerOneAndSkipOtherTypes)
     EXPECT_EQ(host.sendMidi({sysex}), 1);
 }
 
-TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassed)
+TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassedAndInEmptyBlocks)
 {
     ModuleCopy copy("audio-controllers", true);
     {
@@ -200,4 +200,9 @@ TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassed)
     host.clearRequests();
     host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), kBlock);
     EXPECT_EQ(host.count(audioMasterGetTime), 1u);
+
+    // A block of no frames touches no sample, but what was queued before it lands there.
+    host.sendMidi({TestHost::midi(0xB0, 20, 0)});
+    host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), 0);
+    EXPECT_EQ(host.getParameter(kMasterOn), 0.0f);
 }

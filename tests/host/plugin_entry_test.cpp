@@ -248,6 +248,33 @@ TEST_F(PluginEntry, IdentityAndCapabilityAnswers)
     EXPECT_EQ(host.canDo("receiveVstEventsX"), -1);
 }
 
+TEST_F(PluginEntry, RequestsThePluginDoesNotServeAnswerZeroAndTouchNothing)
+{
+    const VstInt32 unserved[] = {effEditDraw, effEditMouse, effEditKey, effEditTop, effEditSleep,
+        effString2Parameter, effGetCurrentPosition, effGetDestinationBuffer, effOfflineNotify,
+        effOfflinePrepare, effOfflineRun, effProcessVarIo, effSetSpeakerArrangement, effSetBypass,
+        effGetErrorText, effIdle, effGetIcon, effSetViewPosition, effGetParameterProperties,
+        effGetMidiProgramName, effGetMidiProgramCategory, effHasMidiProgramsChanged, effGetMidiKeyName,
+        effBeginSetProgram, effEndSetProgram, effShellGetNextPlugin, effStartProcess, effStopProcess,
+        effSetPanLaw, effBeginLoadBank, effBeginLoadProgram, 77, 1000, -1};
+    host.clearRequests();
+    for (VstInt32 opcode : unserved) {
+        unsigned char buffer[256];
+        std::memset(buffer, 0xA5, sizeof(buffer));
+        buffer[sizeof(buffer) - 1] = 0;
+        unsigned char before[sizeof(buffer)];
+        std::memcpy(before, buffer, sizeof(buffer));
+        EXPECT_EQ(host.dispatch(opcode, 1, 1, buffer, 1.0f), 0) << opcode;
+        EXPECT_EQ(std::memcmp(buffer, before, sizeof(buffer)), 0) << opcode << " wrote into the host's buffer";
+    }
+    EXPECT_TRUE(host.requests().empty());
+    EXPECT_EQ(host.dispatch(effGetProgram), 0);
+
+    // An editor whose window is not open answers keys with -1.
+    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), -1);
+    EXPECT_EQ(host.dispatch(effEditKeyUp, 'a', 65, nullptr, 0.0f), -1);
+}
+
 TEST_F(PluginEntry, PinPropertiesForTheTwoOutputs)
 {
     VstPinProperties pin;
@@ -284,7 +311,7 @@ TEST(PluginEntryPoint, EditorWithoutItsSkinClaimsNoEditorAndNeverOpens)
     EXPECT_EQ(host.dispatch(effEditOpen, 0, 0, host.record()), 0);
     EXPECT_EQ(host.dispatch(effEditIdle), 0);
     EXPECT_EQ(host.dispatch(effEditClose), 0);
-    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), 0);
+    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), -1) << "the window is not open";
     EXPECT_EQ(host.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 0);
     EXPECT_EQ(host.dispatch(effVendorSpecific, 1, 2, nullptr, 1.0f), 0);
 }
