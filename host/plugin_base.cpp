@@ -149,11 +149,10 @@ void PluginBase::processBlock(const float* inL, const float* inR, float* outL, f
         engine->applyQueuedControllers();
     }
     engine->setProcessing(false);
-
-    if (run) {
-        flushParameterChanges();
+    flushParameterChanges();
+    if (run)
         return;
-    }
+
     engine->clearPeakLevels();
     if (replacing) {
         if (outL != inL)

@@ -196,6 +196,11 @@ TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassedAndInE
     host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), kBlock);
     EXPECT_EQ(b.outL, b.inL); // passed through, and the controller was applied on the way
     EXPECT_EQ(host.getParameter(kMasterOn), 1.0f);
+    // It reached the program it was made in, not the next one selected.
+    host.dispatch(effSetProgram, 0, 1);
+    EXPECT_EQ(host.getParameter(kMasterOn), 0.0f);
+    host.dispatch(effSetProgram, 0, 0);
+    EXPECT_EQ(host.getParameter(kMasterOn), 1.0f);
 
     host.clearRequests();
     host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), kBlock);
