@@ -80,8 +80,10 @@ void EngineBase::setParameter(int index, float value)
     if (record == nullptr || !std::isfinite(value))
         return;
     constrainValue(index, value);
-    changed[index].store(true);
+    // The value goes in before the flag: a flush on the other thread that takes the flag then reads
+    // the new value, never the old one with the flag already gone.
     record->setNormalized(value);
+    changed[index].store(true);
     parameterChanged(index, value);
 }
 

@@ -627,10 +627,9 @@ VstInt32 AudioEffectX::setTotalSampleToProcess(VstInt32 value)
     return value;
 }
 
-VstInt32 AudioEffectX::getNextShellPlugin(char* name)
+// Not a shell: the host's buffer is left as it was.
+VstInt32 AudioEffectX::getNextShellPlugin(char*)
 {
-    if (name)
-        *name = '\0';
     return 0;
 }
 

@@ -117,7 +117,17 @@ void PluginBase::processReplacing(float** inputs, float** outputs, VstInt32 samp
 void PluginBase::processBlock(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames,
                               bool replacing)
 {
-    if (frames <= 0 || !inL || !inR || !outL || !outR || !engine)
+    if (!engine)
+        return;
+    if (frames <= 0) {
+        // No sample is touched, but the block still ends the queued controllers' wait, as any block does.
+        engine->setProcessing(true);
+        engine->applyQueuedControllers();
+        engine->setProcessing(false);
+        flushParameterChanges();
+        return;
+    }
+    if (!inL || !inR || !outL || !outR)
         return;
     std::uint32_t n = static_cast<std::uint32_t>(frames);
     if (isSilent(inL[0]) && isSilent(inR[0]) && isSilent(inL[n - 1]) && isSilent(inR[n - 1]))
@@ -139,11 +149,10 @@ void PluginBase::processBlock(const float* inL, const float* inR, float* outL, f
         engine->applyQueuedControllers();
     }
     engine->setProcessing(false);
-
-    if (run) {
-        flushParameterChanges();
+    flushParameterChanges();
+    if (run)
         return;
-    }
+
     engine->clearPeakLevels();
     if (replacing) {
         if (outL != inL)

@@ -260,6 +260,9 @@ TEST_F(EditorTest, AHostCloseDuringADragWaitsUntilTheLoopHasUnwound)
 TEST_F(EditorTest, KeysAreLeftToTheHost)
 {
     VstKeyCode key{'a', 0, 0};
+    EXPECT_EQ(editor->onKeyDown(key), -1) << "no window yet";
+    EXPECT_EQ(editor->onKeyUp(key), -1);
+    ASSERT_TRUE(editor->open(nullptr));
     EXPECT_EQ(editor->onKeyDown(key), 0);
     EXPECT_EQ(editor->onKeyUp(key), 0);
 }

@@ -172,7 +172,7 @@ TEST_F(PluginAudio, EventListsAnswerOneAndSkipOtherTypes)
     EXPECT_EQ(host.sendMidi({sysex}), 1);
 }
 
-TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassed)
+TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassedAndInEmptyBlocks)
 {
     ModuleCopy copy("audio-controllers", true);
     {
@@ -196,8 +196,18 @@ TEST(PluginAudioControllers, LearnedControllerActsWhileTheEffectIsBypassed)
     host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), kBlock);
     EXPECT_EQ(b.outL, b.inL); // passed through, and the controller was applied on the way
     EXPECT_EQ(host.getParameter(kMasterOn), 1.0f);
+    // It reached the program it was made in, not the next one selected.
+    host.dispatch(effSetProgram, 0, 1);
+    EXPECT_EQ(host.getParameter(kMasterOn), 0.0f);
+    host.dispatch(effSetProgram, 0, 0);
+    EXPECT_EQ(host.getParameter(kMasterOn), 1.0f);
 
     host.clearRequests();
     host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), kBlock);
     EXPECT_EQ(host.count(audioMasterGetTime), 1u);
+
+    // A block of no frames touches no sample, but what was queued before it lands there.
+    host.sendMidi({TestHost::midi(0xB0, 20, 0)});
+    host.processReplacing(b.inL.data(), b.inR.data(), b.outL.data(), b.outR.data(), 0);
+    EXPECT_EQ(host.getParameter(kMasterOn), 0.0f);
 }

@@ -205,8 +205,28 @@ TEST_F(PluginEntry, ParameterTexts)
     EXPECT_EQ(host.text(effGetParamName, 52, 0, 32), "Unused5");
     EXPECT_EQ(host.text(effGetParamLabel, 1, 0, 32), "Hz");
     EXPECT_EQ(host.text(effGetParamLabel, 0, 0, 32), "");
-    host.setParameter(13, 0.5f);
-    EXPECT_FALSE(host.text(effGetParamDisplay, 13, 0, 32).empty());
+    // Host values through the parameter path to the texts a host shows: value text, then label.
+    struct Shown {
+        VstInt32 index;
+        float hostValue;
+        const char* display;
+        const char* label;
+    };
+    const Shown shown[] = {
+        {14, 0.03f, "3", ""}, {14, 0.036f, "4", ""}, {0, 1.0f, "1", ""}, {10, 0.999f, "99", "%"},
+        {15, 0.0f, "0.0", "s"}, {28, 1.0f, "2000.0", "ms"}, {25, 0.0f, "60.0", "Hz"},
+        {6, 0.0f, "0", ""}, {1, 0.0f, "20", "Hz"}, {2, 0.5f, "608", "Hz"},
+        {18, 0.9f, "4059", "Hz"}, {18, 0.0f, "80", "Hz"},
+        {27, 0.0f, " 0", "dB"}, {27, 0.5f, "-6", "dB"},
+        {31, 1.0f, " 0", "dB"}, {31, 0.5f, "-16", "dB"}, {31, 0.0005f, "-inf", "dB"},
+        {37, 0.0f, "0", ""}, {36, 0.5f, "4.0 Hz", ""}, {37, 1.0f, "1", ""},
+        {36, 1.0f, "1/32T bars", ""}, {36, 0.5f, "1/1 bars", ""}, {36, 0.0f, "32/1* bars", ""},
+    };
+    for (const Shown& s : shown) {
+        host.setParameter(s.index, s.hostValue);
+        EXPECT_EQ(host.text(effGetParamDisplay, s.index, 0, 32), s.display) << s.index << " at " << s.hostValue;
+        EXPECT_EQ(host.text(effGetParamLabel, s.index, 0, 32), s.label) << s.index;
+    }
     for (int index : {-1, 66, 1000}) {
         EXPECT_EQ(host.text(effGetParamName, index, 0, 32), "") << index;
         EXPECT_EQ(host.text(effGetParamLabel, index, 0, 32), "") << index;
@@ -248,6 +268,33 @@ TEST_F(PluginEntry, IdentityAndCapabilityAnswers)
     EXPECT_EQ(host.canDo("receiveVstEventsX"), -1);
 }
 
+TEST_F(PluginEntry, RequestsThePluginDoesNotServeAnswerZeroAndTouchNothing)
+{
+    const VstInt32 unserved[] = {effEditDraw, effEditMouse, effEditKey, effEditTop, effEditSleep,
+        effString2Parameter, effGetCurrentPosition, effGetDestinationBuffer, effOfflineNotify,
+        effOfflinePrepare, effOfflineRun, effProcessVarIo, effSetSpeakerArrangement, effSetBypass,
+        effGetErrorText, effIdle, effGetIcon, effSetViewPosition, effGetParameterProperties,
+        effGetMidiProgramName, effGetMidiProgramCategory, effHasMidiProgramsChanged, effGetMidiKeyName,
+        effBeginSetProgram, effEndSetProgram, effShellGetNextPlugin, effStartProcess, effStopProcess,
+        effSetPanLaw, effBeginLoadBank, effBeginLoadProgram, 77, 1000, -1};
+    host.clearRequests();
+    for (VstInt32 opcode : unserved) {
+        unsigned char buffer[256];
+        std::memset(buffer, 0xA5, sizeof(buffer));
+        buffer[sizeof(buffer) - 1] = 0;
+        unsigned char before[sizeof(buffer)];
+        std::memcpy(before, buffer, sizeof(buffer));
+        EXPECT_EQ(host.dispatch(opcode, 1, 1, buffer, 1.0f), 0) << opcode;
+        EXPECT_EQ(std::memcmp(buffer, before, sizeof(buffer)), 0) << opcode << " wrote into the host's buffer";
+    }
+    EXPECT_TRUE(host.requests().empty());
+    EXPECT_EQ(host.dispatch(effGetProgram), 0);
+
+    // An editor whose window is not open answers keys with -1.
+    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), -1);
+    EXPECT_EQ(host.dispatch(effEditKeyUp, 'a', 65, nullptr, 0.0f), -1);
+}
+
 TEST_F(PluginEntry, PinPropertiesForTheTwoOutputs)
 {
     VstPinProperties pin;
@@ -284,7 +331,7 @@ TEST(PluginEntryPoint, EditorWithoutItsSkinClaimsNoEditorAndNeverOpens)
     EXPECT_EQ(host.dispatch(effEditOpen, 0, 0, host.record()), 0);
     EXPECT_EQ(host.dispatch(effEditIdle), 0);
     EXPECT_EQ(host.dispatch(effEditClose), 0);
-    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), 0);
+    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), -1) << "the window is not open";
     EXPECT_EQ(host.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 0);
     EXPECT_EQ(host.dispatch(effVendorSpecific, 1, 2, nullptr, 1.0f), 0);
 }
