@@ -104,12 +104,12 @@ void AEffGUIEditor::postUpdate()
 
 int AEffGUIEditor::onKeyDown(VstKeyCode&)
 {
-    return 0;
+    return frame != nullptr ? 0 : -1;
 }
 
 int AEffGUIEditor::onKeyUp(VstKeyCode&)
 {
-    return 0;
+    return frame != nullptr ? 0 : -1;
 }
 
 bool AEffGUIEditor::setKnobMode(int mode)

@@ -28,7 +28,7 @@ public:
     void idle() override;
     // Asks for a full redraw at the next idle.
     void postUpdate() override;
-    // Keys are left to the host.
+    // Keys are left to the host (0); without a window, −1.
     int onKeyDown(VstKeyCode& key) override;
     int onKeyUp(VstKeyCode& key) override;
     // Stores the mode every knob reads (kCircularMode, kRelativCircularMode, kLinearMode).

@@ -257,11 +257,16 @@ TEST_F(EditorTest, AHostCloseDuringADragWaitsUntilTheLoopHasUnwound)
     EXPECT_NE(editor->getFrame(), nullptr);
 }
 
-TEST_F(EditorTest, KeysAreLeftToTheHost)
+TEST_F(EditorTest, KeysAreLeftToTheHostAndAnswerMinusOneWithoutAWindow)
 {
     VstKeyCode key{'a', 0, 0};
+    EXPECT_EQ(editor->onKeyDown(key), -1);
+    EXPECT_EQ(editor->onKeyUp(key), -1);
+    ASSERT_TRUE(editor->open(nullptr));
     EXPECT_EQ(editor->onKeyDown(key), 0);
     EXPECT_EQ(editor->onKeyUp(key), 0);
+    editor->close();
+    EXPECT_EQ(editor->onKeyDown(key), -1);
 }
 
 }  // namespace

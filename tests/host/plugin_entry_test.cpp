@@ -284,7 +284,7 @@ TEST(PluginEntryPoint, EditorWithoutItsSkinClaimsNoEditorAndNeverOpens)
     EXPECT_EQ(host.dispatch(effEditOpen, 0, 0, host.record()), 0);
     EXPECT_EQ(host.dispatch(effEditIdle), 0);
     EXPECT_EQ(host.dispatch(effEditClose), 0);
-    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), 0);
+    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 65, nullptr, 0.0f), -1) << "no editor window is open";
     EXPECT_EQ(host.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 0);
     EXPECT_EQ(host.dispatch(effVendorSpecific, 1, 2, nullptr, 1.0f), 0);
 }
