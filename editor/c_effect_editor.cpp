@@ -353,7 +353,8 @@ void CEffectEditor::idle()
     char name[80] = {};
     getPlugin()->getProgramName(name);
     name[sizeof name - 1] = '\0';
-    if (displayText != name && float(now - displayTime) * 0.001f > 3.0f)
+    // More than three seconds: whole milliseconds, so exactly 3000 ms is not yet more.
+    if (displayText != name && now - displayTime > kValueShowMs)
         showText(name);
     if (auto* presets = dynamic_cast<CSkinPresetSelector*>(getControl(kGlobalMenu)))
         presets->updateText();
