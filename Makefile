@@ -2,7 +2,12 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo bench skin bank survey clean
+SANITIZE_BUILD ?= build-sanitize
+TSAN_BUILD ?= build-tsan
+FUZZ_SECONDS ?= 60
+STRESS_SECONDS ?= 60
+
+.PHONY: all deps configure build test demo bench skin bank survey clean fuzz test-sanitize test-tsan stress
 
 all: build
 
@@ -43,5 +48,21 @@ survey: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target $(SURVEY_TARGETS)
 	@scripts/survey_bank.sh $(BUILD) docs/factory-bank-survey.txt
 
+# Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, address and undefined-behaviour sanitizers).
+fuzz:
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) scripts/fuzz.sh
+
+# The whole test suite built with address and undefined-behaviour sanitizers; any report fails.
+test-sanitize:
+	@JOBS=$(JOBS) scripts/sanitize.sh address,undefined $(SANITIZE_BUILD)
+
+# The concurrency and host-abuse tests under the thread sanitizer.
+test-tsan:
+	@JOBS=$(JOBS) STRESS_SECONDS=10 scripts/sanitize.sh thread $(TSAN_BUILD) reliability_tests
+
+# The concurrency test for STRESS_SECONDS in the plain build.
+stress: build
+	@RAVENSOOT_STRESS_SECONDS=$(STRESS_SECONDS) $(BUILD)/tests/reliability_tests --gtest_filter='Concurrency.*'
+
 clean:
-	@rm -rf $(BUILD) out
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) build-fuzz out

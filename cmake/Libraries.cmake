@@ -56,8 +56,11 @@ function(rs_add_module target platform dir)
     LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/module_exports.map)
   target_link_options(${target} PRIVATE
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/module_exports.map
-    -Wl,--no-undefined
     -Wl,--exclude-libs,ALL)
+  # A sanitizer's run-time lives in the program that loads the module, so only a plain build can insist.
+  if(NOT RAVENSOOT_SANITIZE)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  endif()
   # Bank files are left out of the copy: the build makes them from their source text (tools/bank_builder),
   # which finds every module's folder through RS_MODULE_TARGETS.
   set(copy COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/RavenSootData)

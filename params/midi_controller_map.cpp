@@ -181,8 +181,12 @@ bool MidiControllerMap::save(const char* path) const
     if (file == nullptr)
         return false;
     bool ok = true;
-    for (int i = 0; i < entryCount && ok; ++i)
-        ok = std::fprintf(file, "%s %d\n", names[i], controllers[i]) > 0;
+    for (int i = 0; i < entryCount && ok; ++i) {
+        // A name read from a damaged file can start with a zero byte: written empty, the line would
+        // read back as a number for a name and shift every binding after it.
+        const char* entryName = names[i][0] != '\0' ? names[i] : "Unnamed";
+        ok = std::fprintf(file, "%s %d\n", entryName, controllers[i]) > 0;
+    }
     ok = std::fflush(file) == 0 && ok;
     ok = fsync(fileno(file)) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;

@@ -91,14 +91,15 @@ float Parameter::modulated(float x) const
 {
     if (modulator == nullptr)
         return x;
-    // The offset is a share of the range, so targets beyond 0..1 (seconds, Hz, ms) sweep their
-    // whole range; for 0..1 records this is the plain sum limited to 0..1.
-    float y = x + (maximum - minimum) * modulator->output;
-    if (y < minimum)
-        y = minimum;
-    if (y > maximum)
-        y = maximum;
-    return y;
+    // The offset moves the host position, so targets beyond 0..1 (seconds, Hz, ms) sweep their whole
+    // range; for 0..1 records this is the plain sum limited to 0..1. Rounded in this order: host
+    // position, plus the offset, limited, back to engine units.
+    float position = toNormalized(x) + modulator->output;
+    if (position < 0.0f)
+        position = 0.0f;
+    if (position > 1.0f)
+        position = 1.0f;
+    return toEngine(position);
 }
 
 int Parameter::divisionIndex() const

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tools and the tests need; does nothing when all are present.
+# Extra groups for the checking passes: `install-deps.sh fuzz` (clang, libFuzzer, the symbolizer),
+# `install-deps.sh sanitize` (gcc's sanitizer run-times, normally there with the compiler).
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,13 @@ packages=(
   libsndfile1-dev libcairo2-dev
   locales
 )
+for group in "$@"; do
+  case "$group" in
+    fuzz) packages+=(clang libclang-rt-14-dev llvm) ;;
+    sanitize) packages+=(libasan8 libubsan1 libtsan2) ;;
+    *) echo "install-deps: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

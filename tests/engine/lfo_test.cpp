@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -227,6 +228,9 @@ TEST(Modulation, AnLfoSweepsATargetOverItsWholeRangeInHostUnits)
     for (int i = 0; i < 200; ++i) {
         f.run(in, in, outL, outR);
         float tune = e.parameter(kMagicEQTune)->targetValue();
+        // In the order written: host position of 90 Hz plus the offset, limited, back to Hz.
+        const float position = std::clamp((90.0f - 60.0f) / (120.0f - 60.0f) + e.lfo(0).output, 0.0f, 1.0f);
+        ASSERT_EQ(tune, (120.0f - 60.0f) * position + 60.0f) << i;
         lowest = std::fmin(lowest, tune);
         highest = std::fmax(highest, tune);
     }

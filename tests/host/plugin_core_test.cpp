@@ -253,10 +253,17 @@ TEST(PluginCore, BypassHeldByTheEditorStopsTheEngineBetweenBlocks)
     audio.join();
 }
 
+// The product's own editor makes way for a test's (deleting it unregisters it), so nothing leaks.
+struct EditorSwapPlugin : ProductPlugin {
+    using ProductPlugin::ProductPlugin;
+    void dropOwnEditor() { delete editor; }
+};
+
 TEST(PluginCore, EditorIsDestroyedBeforeTheEngine)
 {
     bool engineAlive = false;
-    auto* plugin = new ProductPlugin(&InProcessHost::callback);
+    auto* plugin = new EditorSwapPlugin(&InProcessHost::callback);
+    plugin->dropOwnEditor();
     new EngineCheckingEditor(plugin, &engineAlive);
     delete plugin;
     EXPECT_TRUE(engineAlive);
@@ -279,7 +286,8 @@ public:
 
 TEST(PluginCore, WheelReachesAnEditorThroughVendorSpecific)
 {
-    ProductPlugin plugin(&InProcessHost::callback);
+    EditorSwapPlugin plugin(&InProcessHost::callback);
+    plugin.dropOwnEditor();
     AEffect* e = plugin.getAeffect();
     WheelEditor* editor = new WheelEditor(&plugin);
     EXPECT_EQ(e->flags & effFlagsHasEditor, effFlagsHasEditor);

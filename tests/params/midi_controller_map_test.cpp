@@ -85,6 +85,23 @@ TEST(MidiControllerMap, TrailingNameWithoutNumberCountsAsZero)
     EXPECT_EQ(map.controller(1), 0);
 }
 
+TEST(MidiControllerMap, NameStartingWithAZeroByteSavesALineThatReadsBackInStep)
+{
+    TempFolder folder("midi-zero-name");
+    const char text[] = "A 3\n\0\x02x 56\nC 7\n";
+    folder.write("MidiConfig.txt", std::string(text, sizeof(text) - 1));
+    MidiControllerMap map = freshMap();
+    ASSERT_TRUE(map.load(folder.file("MidiConfig.txt").c_str()));
+    ASSERT_EQ(map.count(), 3);
+    ASSERT_TRUE(map.save(folder.file("MidiConfig.txt").c_str()));
+    MidiControllerMap again = freshMap();
+    ASSERT_TRUE(again.load(folder.file("MidiConfig.txt").c_str()));
+    ASSERT_EQ(again.count(), 3);
+    EXPECT_EQ(again.controller(1), 56);
+    EXPECT_STREQ(again.name(2), "C");
+    EXPECT_EQ(again.controller(2), 7);
+}
+
 TEST(MidiControllerMap, EmptyFileDisablesLookupAndSaveLeavesItAlone)
 {
     TempFolder folder("midi-empty");

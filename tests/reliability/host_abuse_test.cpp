@@ -1,0 +1,117 @@
+// Calls in the odd orders real hosts make, through the module's entry point: no crash, sound output,
+// and (in the sanitizer build) no leak or bad access.
+#include "reliability_host.h"
+
+#include <limits>
+
+namespace {
+
+class HostAbuse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.open());
+        switchEverythingOn(host);
+    }
+
+    // A block of the given size; answers the first bad output sample, or -1.
+    int run(int frames)
+    {
+        StereoBlock block(frames);
+        block.tone(position);
+        position += frames;
+        block.processReplacing(host);
+        return block.firstBadOutput();
+    }
+
+    TestHost host{reliabilityModule()};
+    long position = 0;
+};
+
+} // namespace
+
+TEST_F(HostAbuse, ProcessBeforeResumeAndMainsSwitchedTwice)
+{
+    EXPECT_EQ(run(512), -1);
+    host.dispatch(effMainsChanged, 0, 0);
+    host.dispatch(effMainsChanged, 0, 0);
+    EXPECT_EQ(run(512), -1);
+    host.dispatch(effMainsChanged, 0, 1);
+    host.dispatch(effMainsChanged, 0, 1);
+    EXPECT_EQ(run(512), -1);
+}
+
+TEST_F(HostAbuse, SampleRateAndBlockSizeChangeBetweenBlocks)
+{
+    host.dispatch(effMainsChanged, 0, 1);
+    const float rates[] = {44100.0f, 8000.0f, 192000.0f, 22050.0f, 384000.0f, 1.0f, 0.0f, -48000.0f,
+                           std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 96000.0f};
+    const int sizes[] = {1, 8192, 64, 65, 63, 2, 4096, 1, 333};
+    int n = 0;
+    for (float rate : rates) {
+        host.dispatch(effSetSampleRate, 0, 0, nullptr, rate);
+        for (int frames : sizes) {
+            host.dispatch(effSetBlockSize, 0, frames);
+            ASSERT_EQ(run(frames), -1) << "rate " << rate << ", " << frames << " frames";
+            // Some hosts change the rate without a suspend/resume around it.
+            if (++n % 3 == 0)
+                host.dispatch(effMainsChanged, 0, n % 2);
+        }
+    }
+    // No frames at all, and no buffers: the host's mistake must not reach the plug-in's memory.
+    host.processReplacing(nullptr, nullptr, nullptr, nullptr, 0);
+    EXPECT_EQ(run(0), -1);
+}
+
+TEST_F(HostAbuse, ASecondOfOneFrameBlocksThenEightThousandFrames)
+{
+    host.dispatch(effMainsChanged, 0, 1);
+    for (int i = 0; i < 44100; ++i)
+        ASSERT_EQ(run(1), -1) << i;
+    ASSERT_EQ(run(8192), -1);
+}
+
+TEST(HostAbuseScan, CloseRightAfterMainAsScannersDo)
+{
+    for (int i = 0; i < 50; ++i) {
+        TestHost host(reliabilityModule());
+        ASSERT_TRUE(host.open());
+        if (i % 2 == 1) {
+            host.dispatch(effOpen);
+            EXPECT_EQ(host.text(effGetEffectName), "Raven Soot 3");
+            host.canDo("receiveVstEvents");
+            host.dispatch(effGetVstVersion);
+        }
+        EXPECT_EQ(host.close(), 1);
+    }
+}
+
+// Meaningful once the product has an editor: until then every editor request answers 0.
+TEST(HostAbuseEditor, OpenedAndClosedFiveHundredTimesWithIdleAfterCloseAndCloseWithoutOpen)
+{
+    TestHost host(reliabilityModule());
+    ASSERT_TRUE(host.open());
+    host.dispatch(effMainsChanged, 0, 1);
+    host.dispatch(effEditClose);
+    host.dispatch(effEditIdle);
+    int window = 0;
+    StereoBlock block(256);
+    for (int i = 0; i < 500; ++i) {
+        ERect* rect = nullptr;
+        host.dispatch(effEditGetRect, 0, 0, &rect);
+        host.dispatch(effEditOpen, 0, 0, &window);
+        host.dispatch(effEditIdle);
+        if (i % 25 == 0) {
+            block.tone(i * 256L);
+            block.processReplacing(host);
+            ASSERT_EQ(block.firstBadOutput(), -1) << i;
+            host.setParameter(i % 53, 0.5f);
+            host.dispatch(effSetProgram, 0, i % 64);
+        }
+        host.dispatch(effEditClose);
+        host.dispatch(effEditIdle);
+        if (i % 100 == 0)
+            host.dispatch(effEditClose);
+    }
+    EXPECT_EQ(host.close(), 1);
+}
