@@ -279,10 +279,11 @@ void CEffectEditor::onParameterUpdate(int index, float value)
     }
 }
 
-void CEffectEditor::showText(const char* text)
+void CEffectEditor::showText(const char* text, bool stamp)
 {
     displayText = text;
-    displayTime = PlatformTime::nowMs();
+    if (stamp)
+        displayTime = PlatformTime::nowMs();
     if (auto* display = dynamic_cast<CTextDisplay*>(getControl(kParamDisplay)))
         display->setText(text);
 }
@@ -353,8 +354,10 @@ void CEffectEditor::idle()
     char name[80] = {};
     getPlugin()->getProgramName(name);
     name[sizeof name - 1] = '\0';
-    if (displayText != name && float(now - displayTime) * 0.001f > 3.0f)
-        showText(name);
+    // More than three seconds: whole milliseconds, so exactly 3000 ms is not yet more.
+    // The return keeps the time of the text it replaces: a name changed later shows at the next idle.
+    if (displayText != name && now - displayTime > kValueShowMs)
+        showText(name, false);
     if (auto* presets = dynamic_cast<CSkinPresetSelector*>(getControl(kGlobalMenu)))
         presets->updateText();
     updateMeters(now);

@@ -50,7 +50,8 @@ private:
     // Shows page p inside the main container and carries the page buttons onto it; a page that does not
     // exist is ignored.
     void showPage(int page);
-    void showText(const char* text);
+    // stamp: the text's time becomes now.
+    void showText(const char* text, bool stamp = true);
     void randomize();
     void updateMeters(int64_t now);
     void markDirty(int index);

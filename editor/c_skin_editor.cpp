@@ -341,7 +341,8 @@ bool CSkinEditor::createControl(CControl*& slot, const char* type, CBitmap* bitm
     }
     if (std::strcmp(type, "KickButton") == 0) {
         CRect r(sat(x1 - w / 2), sat(y1 - h / 4), sat(x1 + w / 2), sat(y1 + h / 4));
-        place(slot, new CKickButton(r, this, tag, int32_t(h / 2), bitmap, CPoint()), container, value);
+        // One frame is as high as the control, whatever the bitmap's height leaves over.
+        place(slot, new CKickButton(r, this, tag, r.height(), bitmap, CPoint()), container, value);
         return true;
     }
     if (std::strcmp(type, "VuMeter") == 0) {

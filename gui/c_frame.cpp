@@ -59,16 +59,17 @@ CFrame::~CFrame()
 
 bool CFrame::open()
 {
-    if (window)
-        return window->isOpen();
+    if (context != nullptr)
+        return true;
     PixelBuffer buffer(size.width(), size.height(), PixelBuffer::opaque(getBackgroundColor()));
     if (buffer.empty())
         return false;
+    // A host window we cannot use (no display to reach, an id that names nothing) leaves the frame without
+    // one: the editor is still open and its controls follow their parameters; nothing shows, no input comes.
     std::unique_ptr<PlatformWindow> made = PlatformWindow::create(*this);
-    if (!made || !made->open(parentWindow, size.width(), size.height()))
-        return false;
+    if (made && made->open(parentWindow, size.width(), size.height()))
+        window = std::move(made);
     backBuffer = std::move(buffer);
-    window = std::move(made);
     context = new CDrawContext(this, &backBuffer);
     setDirty(true);
     return true;

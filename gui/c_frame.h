@@ -17,8 +17,10 @@ public:
     CFrame(const CRect& size, void* parentWindow, FrameOwner* editor);
     ~CFrame() override;
 
-    // Creates the window and its back buffer; false when the platform cannot make the window.
+    // Creates the back buffer and the window inside the host's; false only without a back buffer (no size).
+    // When the platform cannot make the window the frame works without one: nothing shows, no input comes.
     bool open();
+    // Whether the frame has a window on screen.
     bool isOpen() const;
     // Takes pending input (unless a modal loop runs, which polls for itself, or takeInput is false), paints
     // what is dirty and shows it.

@@ -21,7 +21,9 @@ TEST(EditorThroughTheModule, OpensTheDefaultSkinAgainAndAgain)
 
     int window = 0;
     for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 0), -1) << "no window yet";
         ASSERT_EQ(host.dispatch(effEditOpen, 0, 0, &window), 1) << "round " << round;
+        EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 0), 0) << "keys are left to the host";
         host.setParameter(1, 0.3f);
         host.dispatch(effSetProgram, 0, 2);
         host.dispatch(effEditIdle);

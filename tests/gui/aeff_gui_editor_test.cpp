@@ -257,7 +257,7 @@ TEST_F(EditorTest, AHostCloseDuringADragWaitsUntilTheLoopHasUnwound)
     EXPECT_NE(editor->getFrame(), nullptr);
 }
 
-TEST_F(EditorTest, KeysAreLeftToTheHost)
+TEST_F(EditorTest, KeysAreLeftToTheHostAndAnswerMinusOneWithoutAWindow)
 {
     VstKeyCode key{'a', 0, 0};
     EXPECT_EQ(editor->onKeyDown(key), -1) << "no window yet";
@@ -265,6 +265,8 @@ TEST_F(EditorTest, KeysAreLeftToTheHost)
     ASSERT_TRUE(editor->open(nullptr));
     EXPECT_EQ(editor->onKeyDown(key), 0);
     EXPECT_EQ(editor->onKeyUp(key), 0);
+    editor->close();
+    EXPECT_EQ(editor->onKeyDown(key), -1);
 }
 
 }  // namespace

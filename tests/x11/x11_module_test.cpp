@@ -292,6 +292,35 @@ TEST_F(ModuleEditorTest, TwoInstancesSideBySideKeepToThemselves)
     right.host->dispatch(effEditClose);
 }
 
+// A host with no display to reach (a test rig without a screen): the shipped module's editor is opened by
+// its skin all the same, runs without a window, follows the host and closes quietly.
+TEST(ShippedModuleWithoutADisplay, EditorOpensWithoutAWindow)
+{
+    ASSERT_TRUE(shippedModule().loaded()) << shippedModule().error();
+    const char* display = std::getenv("DISPLAY");
+    const std::string saved = display != nullptr ? display : "";
+    unsetenv("DISPLAY");
+    {
+        TestHost plugin(shippedModule());
+        ASSERT_TRUE(plugin.open());
+        ERect* rect = nullptr;
+        EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 1);
+        int window = 1;
+        EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, &window), 1);
+        plugin.setParameter(1, 0.25f);
+        plugin.dispatch(effSetProgram, 0, 3);
+        EXPECT_EQ(plugin.dispatch(effEditIdle), 0);
+        EXPECT_EQ(plugin.dispatch(effEditKeyDown, 'a', 0), 0);
+        EXPECT_EQ(plugin.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 0)
+            << "no pointer over a control";
+        plugin.dispatch(effEditClose);
+        EXPECT_EQ(plugin.dispatch(effEditKeyDown, 'a', 0), -1);
+        plugin.close();
+    }
+    if (!saved.empty())
+        setenv("DISPLAY", saved.c_str(), 1);
+}
+
 TEST_F(ModuleEditorTest, HostCallsInOddOrdersAreRefusedQuietly)
 {
     Instance editor = openEditor(20, 20);
@@ -317,8 +346,13 @@ TEST_F(ModuleEditorTest, HostCallsInOddOrdersAreRefusedQuietly)
     plugin.dispatch(effEditIdle);
     plugin.dispatch(effEditClose);
 
-    // A window id that names nothing is refused, and the plug-in closed with its editor open goes quietly.
-    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, handle(0x3FFFFFF)), 0);
+    // A window id that names nothing: the skin answers the open, and the editor runs without a window until
+    // it is closed. Then the plug-in closed with its editor open goes quietly.
+    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, handle(0x3FFFFFF)), 1);
+    plugin.dispatch(effEditIdle);
+    plugin.setParameter(1, 0.25f);
+    plugin.dispatch(effEditIdle);
+    plugin.dispatch(effEditClose);
     Window parent = makeParent(20, 20, 900, 560);
     ASSERT_EQ(plugin.dispatch(effEditOpen, 0, 0, handle(parent)), 1);
     plugin.dispatch(effEditIdle);
