@@ -144,6 +144,7 @@ TEST_F(RenderTool, BadRunsExitAsDocumentedWithOneLineAndLeaveTheOutputAlone)
         {{"--set", "MmFilterType=Wobble", in, out}, 2, "Wobble"},
         {{"--program", "No Such Program", in, out}, 2, "No Such Program"},
         {{"--program", "65", in, out}, 2, "65"},
+        {{"--program", "3E9", in, out}, 2, "3E9"},
         {{"--frobnicate", in, out}, 2, "--frobnicate"},
         {{"--block", "0", in, out}, 2, "--block"},
         {{in, folder.file("out.mp3")}, 2, "out.mp3"},

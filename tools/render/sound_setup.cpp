@@ -4,6 +4,8 @@
 
 #include <strings.h>
 
+#include <cmath>
+
 #include "tools/render/fx_file.h"
 #include "tools/render/number_text.h"
 #include "tools/render/parameter_text.h"
@@ -58,7 +60,8 @@ int SoundSetup::programIndex(PluginInstance& plugin, const std::string& wanted)
 {
     double number = 0.0;
     if (parseNumber(wanted, number)) {
-        if (number != static_cast<int>(number) || number < 1 || number > plugin.programCount())
+        // The range first: a number beyond int would not survive the conversion that checks wholeness.
+        if (number < 1 || number > plugin.programCount() || number != std::floor(number))
             throw usageError("--program " + wanted + ": give a number from 1 to "
                              + std::to_string(plugin.programCount()) + " or a name (see --list-programs)");
         return static_cast<int>(number) - 1;
