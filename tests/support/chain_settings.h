@@ -1,4 +1,5 @@
-// Settings that switch chosen stages of the chain on, with both LFOs modulating, for whole-chain tests.
+// Settings that switch chosen stages of the chain on, with both LFOs modulating, for whole-chain tests;
+// the benchmarks share the switching.
 #pragma once
 
 #include "engine/product_engine.h"
@@ -21,7 +22,8 @@ enum Stage : unsigned {
     kEveryStage = 511
 };
 
-inline void switchOn(ProductEngine& e, unsigned stages)
+// The chosen stages on and the others off; a distortion stage that is off gets amount 0.
+inline void switchStages(ProductEngine& e, unsigned stages)
 {
     e.setParameter(kBpFilterOn, stages & kBandPass ? 1.0f : 0.0f);
     e.setParameter(kDistOn, stages & (kExciter | kCrusher | kMech | kTube) ? 1.0f : 0.0f);
@@ -29,15 +31,21 @@ inline void switchOn(ProductEngine& e, unsigned stages)
     e.setParameter(kFlangerOn, stages & kFlanger ? 1.0f : 0.0f);
     e.setParameter(kMagicEQOn, stages & kMagicEq ? 1.0f : 0.0f);
     e.setParameter(kCompressOn, stages & kCompressor ? 1.0f : 0.0f);
+    e.setParameter(kDistBitCrusher, stages & kCrusher ? 0.3f : 0.0f);
+    e.setParameter(kDistMech, stages & kMech ? 0.4f : 0.0f);
+    e.setParameter(kDistTube, stages & kTube ? 0.5f : 0.0f);
+    e.setParameter(kDistXcita, stages & kExciter ? 0.6f : 0.0f);
+}
+
+// The whole-chain tests' settings on top of switchStages.
+inline void switchOn(ProductEngine& e, unsigned stages)
+{
+    switchStages(e, stages);
     e.setParameter(kBpFilterLow, 0.2f);
     e.setParameter(kBpFilterHigh, 0.9f);
     e.setParameter(kBpFilterQLow, 0.3f);
     e.setParameter(kBpFilterQHigh, 0.6f);
     e.setParameter(kBpFilterBRMix, 0.4f);
-    e.setParameter(kDistBitCrusher, stages & kCrusher ? 0.3f : 0.0f);
-    e.setParameter(kDistMech, stages & kMech ? 0.4f : 0.0f);
-    e.setParameter(kDistTube, stages & kTube ? 0.5f : 0.0f);
-    e.setParameter(kDistXcita, stages & kExciter ? 0.6f : 0.0f);
     e.setParameter(kMmFilterMix, 0.8f);
     e.setParameter(kMmFilterAttack, 0.1f);
     e.setParameter(kMmFilterDecay, 0.5f);
