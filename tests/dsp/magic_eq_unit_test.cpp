@@ -102,7 +102,7 @@ TEST(MagicEQUnit, BoostsTheTuneAndCutsSubBassAsTheTwoSectionsPredict)
     EXPECT_NEAR(cut, -9.0, 1.0);
     EXPECT_NEAR(gainDb(inR, r, 44100), cut, 0.02);
     // Far below full scale the limiter never acts.
-    EXPECT_EQ(u.limiterGain, 1.0f);
+    EXPECT_EQ(u.limiter.gain, 1.0f);
 }
 
 TEST(MagicEQUnit, AmountZeroAndAnUnknownSampleRateLeaveAudioUnchanged)
@@ -237,7 +237,7 @@ TEST(MagicEQUnit, NonFiniteInputDoesNotStick)
     r = in;
     run(u, l, r, 1.0f, 90.0f);
     EXPECT_NEAR(gainDb(in, l, 22050), analyticWetDb(90.0, 1000.0), 0.05);
-    EXPECT_TRUE(std::isfinite(u.follower.value));
+    EXPECT_TRUE(std::isfinite(u.limiter.follower.value));
 }
 
 } // namespace
