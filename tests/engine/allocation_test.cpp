@@ -1,7 +1,6 @@
 // process allocates nothing: operator new is counted around many blocks with every unit switched on,
 // both LFOs modulating, and filter types, unit modes, tempo and learned controllers changing on the way.
 #include "support/allocation_counter.h"
-#include "support/chain_settings.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +12,7 @@ TEST(RealTime, ProcessAllocatesNothing)
     EngineFixture f("alloc");
     ProductEngine& e = *f.engine;
     switchOn(e, kEveryStage);
-    e.setParameter(kLfo2Sync, 1.0f);
-    e.setParameter(kLfo2Target, 0.22f);
+    setRecords(e, {{kLfo2Sync, 1.0f}, {kLfo2Target, 0.22f}});
     e.setMidiLearnIndex(kMasterMix);
 
     std::vector<float> in(4096), outL(4096), outR(4096);

@@ -72,9 +72,7 @@ TEST(EngineFrame, TwoHundredFramesRunAsSixtyFourSixtyFourSixtyFourAndEight)
 
 TEST(EngineFrame, DryWetMixBlendsTheSanitisedInput)
 {
-    EngineFixture f("frame-mix");
-    f.engine->setParameter(kMasterMix, 0.25f);
-    f.engine->resume();
+    EngineFixture f("frame-mix", {{kMasterMix, 0.25f}});
     std::vector<float> inL(128, 0.5f), inR(128, -0.5f);
     inL[70] = std::numeric_limits<float>::quiet_NaN();
     inR[71] = std::numeric_limits<float>::infinity();
@@ -150,8 +148,7 @@ TEST(EngineFrame, AnyBlockSizeAndSampleRateGivesTheSameSteadyOutput)
     std::mt19937 rng(7);
     for (float rate : {8000.0f, 44100.0f, 96000.0f, 384000.0f}) {
         EngineFixture f("frame-sizes", rate);
-        f.engine->setParameter(kMasterMix, 0.3f);
-        f.engine->setParameter(kMasterVolume, 0.9f);
+        setRecords(*f.engine, {{kMasterMix, 0.3f}, {kMasterVolume, 0.9f}});
         std::vector<float> in(16384), outL(16384), outR(16384);
         for (size_t i = 0; i < in.size(); ++i)
             in[i] = 0.5f * std::sin(0.01f * static_cast<float>(i));
@@ -203,8 +200,7 @@ TEST(EngineFrame, RecordsDriveBypassTypesAndModesAndResumeSnapsThem)
     EXPECT_EQ(e.compressorMode(), 0.01f);
     e.setParameter(kMagicEQMode, 0.7f);
     EXPECT_TRUE(e.magicEqClipMode());
-    e.setParameter(kMasterVolume, 0.2f);
-    e.setParameter(kCompressRelease, 0.5f);
+    setRecords(e, {{kMasterVolume, 0.2f}, {kCompressRelease, 0.5f}});
     e.resume();
     EXPECT_EQ(e.parameter(kMasterVolume)->value, 0.2f);
     EXPECT_FLOAT_EQ(e.parameter(kCompressRelease)->value, 1050.0f);

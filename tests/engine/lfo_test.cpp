@@ -140,8 +140,7 @@ TEST(Modulation, RateShapeAndDepthComeFromTheirRecords)
 TEST(Modulation, SyncedQuarterLocksToTheSongPosition)
 {
     EngineFixture f("lfo-sync");
-    f.engine->setParameter(kLfo1Rate, 0.68f); // "1/4"
-    f.engine->setParameter(kLfo1Sync, 1.0f);
+    setRecords(*f.engine, {{kLfo1Rate, 0.68f}, {kLfo1Sync, 1.0f}}); // "1/4"
     EXPECT_TRUE(f.engine->parameter(kLfo1Rate)->synced);
     f.engine->setTempoAndPosition(120.0f, 2.5f);
     EXPECT_DOUBLE_EQ(f.engine->lfo(0).phase, 0.5);
@@ -174,19 +173,16 @@ TEST(Modulation, LfoTwoDoesNotTakeOverLfoOnesTargetWhileTheConstraintIsOn)
 {
     EngineFixture f("lfo-takeover");
     ProductEngine& e = *f.engine;
-    e.setParameter(kLfo1Target, 0.13f);
-    e.setParameter(kLfo1On, 1.0f);
+    setRecords(e, {{kLfo1Target, 0.13f}, {kLfo1On, 1.0f}});
     Parameter* cutoff = e.parameter(kMmFilterCutoff);
     EXPECT_EQ(cutoff->modulator, &e.lfo(0));
-    e.setParameter(kLfo2On, 1.0f);
-    e.setParameter(kLfo2Target, 0.13f);
+    setRecords(e, {{kLfo2On, 1.0f}, {kLfo2Target, 0.13f}});
     EXPECT_EQ(cutoff->modulator, &e.lfo(0));
 
     // While a program is applied (constraint off) LFO 1 takes its target even from LFO 2.
     e.setParameter(kLfo1On, 0.0f);
     EXPECT_EQ(cutoff->modulator, nullptr);
-    e.setParameter(kLfo2Target, 0.12f);
-    e.setParameter(kLfo2Target, 0.13f);
+    setRecords(e, {{kLfo2Target, 0.12f}, {kLfo2Target, 0.13f}});
     EXPECT_EQ(cutoff->modulator, &e.lfo(1));
     e.setConstraint(false);
     e.setParameter(kLfo1On, 1.0f);
@@ -201,24 +197,11 @@ TEST(Modulation, LfoTwoDoesNotTakeOverLfoOnesTargetWhileTheConstraintIsOn)
 
 TEST(Modulation, AnLfoOnTheVolumeModulatesTheOutput)
 {
-    EngineFixture f("lfo-volume");
-    ProductEngine& e = *f.engine;
-    e.setParameter(kMasterVolume, 0.5f);
-    e.setParameter(kLfo1Shape, 0.04f);
-    e.setParameter(kLfo1Depth, 1.0f);
-    e.setParameter(kLfo1Rate, 1.0f);
-    e.setParameter(kLfo1Target, 0.22f);
-    e.setParameter(kLfo1On, 1.0f);
-    e.resume();
-    std::vector<float> in(64, 0.5f), outL(64), outR(64);
-    float lowest = 1.0f, highest = 0.0f;
-    for (int i = 0; i < 400; ++i) {
-        f.run(in, in, outL, outR);
-        lowest = std::fmin(lowest, outL[63]);
-        highest = std::fmax(highest, outL[63]);
-    }
-    EXPECT_EQ(lowest, 0.0f);
-    EXPECT_FLOAT_EQ(highest, 0.5f);
+    EngineFixture f("lfo-volume", {{kMasterVolume, 0.5f}, {kLfo1Shape, 0.04f}, {kLfo1Depth, 1.0f}, {kLfo1Rate, 1.0f},
+                                   {kLfo1Target, 0.22f}, {kLfo1On, 1.0f}});
+    const auto level = f.range(std::vector<float>(64, 0.5f), 400, [](const std::vector<float>& out) { return out[63]; });
+    EXPECT_EQ(level.first, 0.0f);
+    EXPECT_FLOAT_EQ(level.second, 0.5f);
 }
 
 } // namespace
