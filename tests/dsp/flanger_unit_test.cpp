@@ -60,29 +60,6 @@ TEST(FlangerUnit, AmountZeroOrNoSampleRateLeaveBothChannelsUnchanged)
     }
 }
 
-// Samples are taken four at a time where that is safe; any split into calls gives the same bits.
-TEST(FlangerUnit, OutputDoesNotDependOnHowTheAudioIsSplitIntoCalls)
-{
-    for (float offset : {0.0f, 1.0f}) {
-        for (float back : {0.0f, 0.6f}) {
-            std::vector<float> refL = noise(6000, 5), refR = noise(6000, 6);
-            std::vector<float> l = refL, r = refR;
-            FlangerUnit one = engineFlanger(), many = engineFlanger();
-            one.stereoOffset = many.stereoOffset = offset;
-            for (size_t p = 0; p < refL.size(); ++p)
-                one.process(refL.data() + p, refR.data() + p, 1, 0.9f, 1.7f, back);
-            size_t p = 0;
-            for (int n = 1; p < l.size(); n = n % 67 + 5) {
-                const int len = static_cast<int>(std::min<size_t>(n, l.size() - p));
-                many.process(l.data() + p, r.data() + p, len, 0.9f, 1.7f, back);
-                p += len;
-            }
-            ASSERT_EQ(l, refL) << offset << " " << back;
-            ASSERT_EQ(r, refR) << offset << " " << back;
-        }
-    }
-}
-
 TEST(FlangerUnit, ANonFiniteSampleLeavesTheDelayLineWithin132Samples)
 {
     const float bad[] = {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(),
