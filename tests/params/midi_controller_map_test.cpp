@@ -101,27 +101,22 @@ TEST(MidiControllerMap, NameStartingWithAZeroByteSavesALineThatReadsBackInStep)
     EXPECT_EQ(again.controller(2), 7);
 }
 
-TEST(MidiControllerMap, EmptyFileDisablesLookupAndSaveLeavesItAlone)
+TEST(MidiControllerMap, EmptyFileDisablesLookupMissingFileKeepsTheMapAndFailedSavesAnswerFalse)
 {
     TempFolder folder("midi-empty");
     folder.write("MidiConfig.txt", "");
-    MidiControllerMap map = freshMap();
-    ASSERT_TRUE(map.load(folder.file("MidiConfig.txt").c_str()));
-    EXPECT_EQ(map.count(), 0);
-    EXPECT_EQ(map.find(-1, 66), -1);
-    EXPECT_FALSE(map.save(folder.file("MidiConfig.txt").c_str()));
-    EXPECT_EQ(folder.read("MidiConfig.txt"), "");
-}
-
-TEST(MidiControllerMap, MissingFileKeepsTheFreshMapAndAFailedSaveAnswersFalse)
-{
-    TempFolder folder("midi-missing");
     MidiControllerMap map = freshMap();
     map.bind(3, 9);
     EXPECT_FALSE(map.load(folder.file("nothing.txt").c_str()));
     EXPECT_EQ(map.count(), 53);
     EXPECT_EQ(map.controller(3), 9);
     EXPECT_FALSE(map.save(folder.file("no-such-folder/MidiConfig.txt").c_str()));
+
+    ASSERT_TRUE(map.load(folder.file("MidiConfig.txt").c_str()));
+    EXPECT_EQ(map.count(), 0);
+    EXPECT_EQ(map.find(-1, 66), -1);
+    EXPECT_FALSE(map.save(folder.file("MidiConfig.txt").c_str()));
+    EXPECT_EQ(folder.read("MidiConfig.txt"), "");
 }
 
 TEST(MidiControllerMap, ReadingStopsAtFiveHundredTwelveEntries)

@@ -124,19 +124,6 @@ TEST(Parameter, LfoRatesFreeAndSynced)
     EXPECT_EQ(rate.divisionIndex(), 0);
 }
 
-TEST(Parameter, SyncedPhaseFollowsTheSongPosition)
-{
-    Parameter rate = tableRecord(kLfo1Rate);
-    rate.setNormalized(0.68f); // int(0.32 * 33) = 10: "1/4", one beat
-    EXPECT_EQ(rate.syncedPhase(120.0f, 2.5f), -1.0f);
-    rate.synced = true;
-    ASSERT_STREQ(rate.listNames[rate.divisionIndex()], "1/4");
-    EXPECT_FLOAT_EQ(rate.syncedPhase(120.0f, 2.5f), 0.5f);
-    rate.setNormalized(0.5f); // "1/1", four beats
-    EXPECT_FLOAT_EQ(rate.syncedPhase(90.0f, 6.0f), 0.5f);
-    EXPECT_LT(rate.syncedPhase(90.0f, -1.0f), 0.0f);
-}
-
 TEST(Parameter, TextFieldsAreCutToTheirSize)
 {
     Parameter p(1, true, "ANameFarLongerThanThirtyOneCharactersInAll", nullptr, nullptr, 0.0f, 1.0f);
