@@ -2,6 +2,7 @@
 // alone on top of it, and the full chain with every section on and both LFOs modulating, for each
 // filter type.
 #include "engine/product_engine.h"
+#include "tests/support/chain_settings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,34 +13,12 @@
 
 namespace {
 
-enum Stage : unsigned {
-    kBandPass = 1,
-    kExciter = 2,
-    kCrusher = 4,
-    kMech = 8,
-    kTube = 16,
-    kMultimode = 32,
-    kFlanger = 64,
-    kMagicEq = 128,
-    kCompressor = 256,
-    kEveryStage = 511
-};
-
 // Half-way settings; LFO 1 (sine) sweeps the filter cutoff, so the multimode filter glides and
 // redesigns every 16 samples, and LFO 2 (random triangle) the master volume.
 void configure(ProductEngine& e, unsigned stages)
 {
-    e.setParameter(kBpFilterOn, stages & kBandPass ? 1.0f : 0.0f);
-    e.setParameter(kDistOn, stages & (kExciter | kCrusher | kMech | kTube) ? 1.0f : 0.0f);
-    e.setParameter(kMmFilterOn, stages & kMultimode ? 1.0f : 0.0f);
-    e.setParameter(kFlangerOn, stages & kFlanger ? 1.0f : 0.0f);
-    e.setParameter(kMagicEQOn, stages & kMagicEq ? 1.0f : 0.0f);
-    e.setParameter(kCompressOn, stages & kCompressor ? 1.0f : 0.0f);
+    switchStages(e, stages);
     e.setParameter(kMasterOn, 1.0f);
-    e.setParameter(kDistBitCrusher, stages & kCrusher ? 0.5f : 0.0f);
-    e.setParameter(kDistMech, stages & kMech ? 0.5f : 0.0f);
-    e.setParameter(kDistTube, stages & kTube ? 0.5f : 0.0f);
-    e.setParameter(kDistXcita, stages & kExciter ? 0.5f : 0.0f);
     for (int a : {kBpFilterBRMix, kFlangerAmount, kMagicEQAmount, kCompressAmount, kMmFilterMix})
         e.setParameter(a, 0.5f);
     e.setParameter(kMasterMix, 0.8f);

@@ -6,13 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-MagicEQUnit::MagicEQUnit()
-{
-    // These steps are for 44.1 kHz and stay so at every rate: setSampleRate leaves the follower alone.
-    follower.setAttackTime(0.0075f);
-    follower.setReleaseTime(0.05f);
-}
-
 void MagicEQUnit::designBoost()
 {
     // Tune 0 (nothing processed yet) has no bell; its coefficients would be NaN.
@@ -44,8 +37,7 @@ void MagicEQUnit::setSampleRate(float rate)
     sampleRate = rate;
     design();
     clearSections();
-    limiterGain = 1.0f;
-    limiterStep = 0.0f;
+    limiter.restart();
 }
 
 void MagicEQUnit::reset()
@@ -53,8 +45,7 @@ void MagicEQUnit::reset()
     if (sampleRate > 0.0f)
         design();
     clearSections();
-    limiterGain = 1.0f;
-    limiterStep = 0.0f;
+    limiter.restart();
 }
 
 void MagicEQUnit::process(float* left, float* right, int count, float amountValue, float tuneHz)
@@ -87,11 +78,10 @@ void MagicEQUnit::run(float* left, float* right, int count)
     // could otherwise alias it and force a reload of every filter field per sample.
     BiquadPair boost(boostLeft, boostRight);
     BiquadPair high(highPassLeft, highPassRight);
-    PeakFollower level = follower;
-    float gain = limiterGain, step = limiterStep;
+    PeakLimiter lim = limiter;
     const FloatPair wetGain = splat(amount);
     const FloatPair dryGain = splat(1.0f - amount);
-    const float limitSteps = sampleRate * 7.5f;
+    const float limitSteps = sampleRate * PeakLimiter::kRecoverySeconds;
 
     for (int i = 0; i < count; ++i) {
         const FloatPair x = loadPair(left, right, i);
@@ -100,28 +90,12 @@ void MagicEQUnit::run(float* left, float* right, int count)
             w = w < -1.0f ? -1.0f : w;
             w = 1.0f < w ? 1.0f : w;
         } else {
-            const float wL = std::fabs(w[0]), wR = std::fabs(w[1]);
-            const float v = level.process(wL < wR ? wR : wL);
-            if (v > 1.0f) {
-                const float r = 1.0f / v;
-                if (r < gain) {
-                    gain = r;
-                    step = (1.0f - r) / limitSteps;
-                }
-            }
-            if (gain < 1.0f) {
-                w *= gain;
-                // A step below half a float step would leave a shallow reduction in place for good.
-                const float next = gain + step;
-                gain = next == gain ? 1.0f : next;
-            }
+            w = lim.apply(w, limitSteps);
         }
         storePair(left, right, i, dryGain * x + wetGain * w);
     }
 
     boost.storeState(boostLeft, boostRight);
     high.storeState(highPassLeft, highPassRight);
-    follower = level;
-    limiterGain = gain;
-    limiterStep = step;
+    limiter = lim;
 }

@@ -2,12 +2,10 @@
 #pragma once
 
 #include "dsp/biquad_filter.h"
-#include "dsp/peak_follower.h"
+#include "dsp/peak_limiter.h"
 
 class MagicEQUnit {
 public:
-    MagicEQUnit();
-
     void setSampleRate(float rate);
     void reset();
     // true: hard clip at full scale; false: peak limiter with 7.5 s recovery.
@@ -22,9 +20,8 @@ public:
     BiquadFilter boostLeft;
     BiquadFilter highPassRight;
     BiquadFilter boostRight;
-    PeakFollower follower;
-    float limiterGain = 1.0f;
-    float limiterStep = 0.0f;
+    // Its follower keeps the 44.1 kHz steps at every rate: setSampleRate leaves it alone.
+    PeakLimiter limiter;
     bool clipMode = false;
 
 private:

@@ -1,4 +1,4 @@
-// The multimode filter's coefficient update, its per-sample path and the limiter's recovery.
+// The multimode filter's coefficient update and its per-sample path.
 #include "dsp/mm_filter_unit.h"
 
 #include "dsp/biquad_pair.h"
@@ -13,7 +13,6 @@ constexpr float kLowestHz = 80.0f;
 constexpr float kHighestHz = 16000.0f;
 constexpr float kRingCycle = 200.0f; // table positions per carrier cycle
 constexpr float kSaturationKnee = 0.7f;
-constexpr float kLimiterRecoverySeconds = 7.5f;
 
 // The cutoff knob's curve: 0.5 gives about 1.3 kHz, 0.9 about 4 kHz, 0.99 about 8 kHz.
 float cutoffCurveHz(float c)
@@ -87,8 +86,6 @@ private:
 
 MmFilterUnit::MmFilterUnit() : sine_(SineTable::acquire())
 {
-    limiterFollower_.setAttackTime(0.0075f);
-    limiterFollower_.setReleaseTime(0.05f);
     reset();
 }
 
@@ -98,7 +95,7 @@ bool MmFilterUnit::setSampleRate(float rate)
         return false;
     sampleRate_ = rate;
     cutoffFollower_.setSampleRate(rate);
-    limiterFollower_.setSampleRate(rate);
+    limiter_.follower.setSampleRate(rate);
     combLeft_.setSampleRate(rate);
     combRight_.setSampleRate(rate);
     reset();
@@ -114,13 +111,12 @@ void MmFilterUnit::reset()
     boostLeft_.clear();
     boostRight_.clear();
     cutoffFollower_.reset();
-    limiterFollower_.reset();
+    limiter_.follower.reset();
     // The carrier is stopped before the update, so that the update gives "Ring Mod" its frequency again.
     ringPhase_ = 0.0f;
     ringIncrement_ = 0.0f;
     updateCoefficients();
-    limiterGain_ = 1.0f;
-    limiterStep_ = 0.0f;
+    limiter_.restart();
     combLeft_.reset();
     combRight_.reset();
 }
@@ -301,12 +297,11 @@ void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixS
     BiquadPair boost = usesBoost ? BiquadPair(boostLeft_, boostRight_) : BiquadPair();
     FourPolePair fat = usesFat ? FourPolePair(fatLeft_, fatRight_) : FourPolePair();
     PeakFollower envelope = cutoffFollower_;
-    PeakFollower level = limiterFollower_;
-    float gain = limiterGain_, step = limiterStep_;
+    PeakLimiter limiter = limiter_;
     float phase = ringPhase_;
     const float increment = ringIncrement_;
     const float q = wetQ();
-    const float limitSteps = sampleRate_ * kLimiterRecoverySeconds;
+    const float limitSteps = sampleRate_ * PeakLimiter::kRecoverySeconds;
     float mix = mix_;
 
     for (int i = begin; i < end; ++i) {
@@ -336,21 +331,7 @@ void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixS
             if (over[0] | over[1])
                 w = saturated(w, q);
         } else {
-            const float wL = std::fabs(w[0]), wR = std::fabs(w[1]);
-            const float v = level.process(wL < wR ? wR : wL);
-            if (v > 1.0f) {
-                const float r = 1.0f / v;
-                if (r < gain) {
-                    gain = r;
-                    step = (1.0f - r) / limitSteps;
-                }
-            }
-            if (gain < 1.0f) {
-                w *= gain;
-                // A step below half a float step would leave a shallow reduction in place for good.
-                const float next = gain + step;
-                gain = next == gain ? 1.0f : next;
-            }
+            w = limiter.apply(w, limitSteps);
         }
 
         storePair(left, right, i, w * mix + (1.0f - mix) * x);
@@ -364,9 +345,7 @@ void MmFilterUnit::run(float* left, float* right, int begin, int end, float mixS
     if (usesFat)
         fat.storeState(fatLeft_, fatRight_);
     cutoffFollower_ = envelope;
-    limiterFollower_ = level;
-    limiterGain_ = gain;
-    limiterStep_ = step;
+    limiter_ = limiter;
     ringPhase_ = phase;
     mix_ = mix;
 }

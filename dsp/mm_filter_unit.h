@@ -5,6 +5,7 @@
 #include "dsp/comb_delay.h"
 #include "dsp/four_pole_low_pass.h"
 #include "dsp/peak_follower.h"
+#include "dsp/peak_limiter.h"
 #include "dsp/sine_table.h"
 
 #include <limits>
@@ -62,7 +63,7 @@ private:
     BiquadFilter mainLeft_, mainRight_;
     BiquadFilter boostLeft_, boostRight_;
     PeakFollower cutoffFollower_;
-    PeakFollower limiterFollower_;
+    PeakLimiter limiter_;
     CombDelay combLeft_, combRight_;
     float sampleRate_ = 0.0f;
     int type_ = kLowPass;
@@ -72,8 +73,6 @@ private:
     float mix_ = 0.0f;
     float attack_ = 0.0f;
     float decay_ = 0.0f;
-    float limiterGain_ = 1.0f;
-    float limiterStep_ = 0.0f;
     std::shared_ptr<const SineTable> sine_;
     float ringPhase_ = 0.0f;
     float ringIncrement_ = 0.0f;

@@ -1,6 +1,7 @@
-// Multimode filter: cutoff curve, glide, envelope, ring carrier, comb, saturation, limiter and resets.
+// Multimode filter: cutoff curve, glide (on the ring carrier, from its type change on), envelope, comb,
+// saturation, limiter and resets.
 #include "dsp/mm_filter_unit.h"
-#include "sine_probe.h"
+#include "support/sine_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +27,14 @@ void run(MmFilterUnit& unit, float* l, float* r, int n, const Settings& s)
     unit.process(l, r, n, s.mix, s.attack, s.decay, s.env, s.cutoff, s.resonance);
 }
 
-// Mono block in, left channel out; both channels carry the same signal.
-std::vector<float> runMono(MmFilterUnit& unit, const std::vector<float>& x, const Settings& s)
+// Mono block in, left channel out of the last of `times` runs; both channels carry the same signal.
+std::vector<float> runMono(MmFilterUnit& unit, const std::vector<float>& x, const Settings& s, int times = 1)
 {
-    std::vector<float> l = x, r = x;
-    run(unit, l.data(), r.data(), static_cast<int>(x.size()), s);
+    std::vector<float> l, r;
+    for (int k = 0; k < times; ++k) {
+        l = r = x;
+        run(unit, l.data(), r.data(), static_cast<int>(x.size()), s);
+    }
     return l;
 }
 
@@ -69,7 +73,7 @@ TEST(MmFilterUnit, CutoffCurvePutsTheNotchWhereItsFormulaSays)
         Settings s;
         s.cutoff = c;
         auto gain = [&](double hz) {
-            return measuredBlockGainDb([&](float* l, float* r, int n) { run(unit, l, r, n, s); }, hz, kRate);
+            return sineGainDb([&](float* l, float* r, int n) { run(unit, l, r, n, s); }, hz, kRate);
         };
         const double f = c >= 1.0f ? 16000.0 : curveHz(c);
         EXPECT_LT(gain(f), -30.0) << c;
@@ -78,18 +82,6 @@ TEST(MmFilterUnit, CutoffCurvePutsTheNotchWhereItsFormulaSays)
     EXPECT_NEAR(curveHz(0.5), 1278.1, 0.1);
     EXPECT_NEAR(curveHz(0.9), 4060.0, 0.1);
     EXPECT_NEAR(curveHz(0.99), 8040.0, 0.1);
-}
-
-TEST(MmFilterUnit, RingCarrierRunsAt80HzRightAfterATypeChange)
-{
-    MmFilterUnit unit = unitOfType(MmFilterUnit::kRingMod);
-    auto table = SineTable::acquire();
-    Settings s; // cutoff 0: 80 Hz, no glide, no envelope, so nothing but the reset designs the carrier
-    runMono(unit, std::vector<float>(16, 1.0f), s);
-    std::vector<float> y = runMono(unit, std::vector<float>(64, 1.0f), s);
-    for (int i = 1; i < 64; ++i)
-        ASSERT_NEAR(phaseOf(*table, y[i]) - phaseOf(*table, y[i - 1]), 0.3628, 1e-4) << i;
-    EXPECT_FLOAT_EQ(unit.cutoffHz(), 80.0f);
 }
 
 TEST(MmFilterUnit, CutoffGlidesInSteps16SamplesApartAndShortCallsStillArrive)
@@ -145,8 +137,7 @@ TEST(MmFilterUnit, EnvelopeScalesTheCutoff)
     s.attack = 1.0f;
     s.decay = 0.2f;
     MmFilterUnit slow = unitOfType(MmFilterUnit::kLowPass);
-    for (int block = 0; block < 200; ++block)
-        runMono(slow, sine, s);
+    runMono(slow, sine, s, 200);
     EXPECT_FLOAT_EQ(slow.cutoffHz(), 80.0f);
 }
 
@@ -155,14 +146,12 @@ std::vector<float> combImpulse(const Settings& s)
 {
     MmFilterUnit unit = unitOfType(MmFilterUnit::kComb);
     // The first call glides the cutoff in from 0, and every step of it crossfades the delay.
-    for (int block = 0; block < 30; ++block)
-        runMono(unit, std::vector<float>(64, 0.0f), s);
-    std::vector<float> y;
-    for (int block = 0; block < 20; ++block) {
-        std::vector<float> x(64, 0.0f);
-        if (block == 0)
-            x[0] = 1.0f;
-        std::vector<float> out = runMono(unit, x, s);
+    runMono(unit, std::vector<float>(64, 0.0f), s, 30);
+    std::vector<float> impulse(64, 0.0f);
+    impulse[0] = 1.0f;
+    std::vector<float> y = runMono(unit, impulse, s);
+    for (int block = 1; block < 20; ++block) {
+        const std::vector<float> out = runMono(unit, std::vector<float>(64, 0.0f), s);
         y.insert(y.end(), out.begin(), out.end());
     }
     return y;
@@ -192,8 +181,7 @@ TEST(MmFilterUnit, CombIsADelayOfWholeSamplesThatFeedsBack)
     s.cutoff = 1.0f;
     s.env = 0.5f;
     s.attack = 1.0f;
-    for (int block = 0; block < 30; ++block)
-        runMono(unit, std::vector<float>(64, 0.0f), s);
+    runMono(unit, std::vector<float>(64, 0.0f), s, 30);
     const int d = static_cast<int>(std::lround(kRate / curveHz(0.5)));
     std::mt19937 random(5);
     std::uniform_real_distribution<float> noise(-0.5f, 0.5f);
@@ -218,10 +206,7 @@ TEST(MmFilterUnit, FatTypesSaturateAbove0_7AndReachOneAtAWetValueOfQ)
         Settings s;
         s.cutoff = 1.0f;
         s.resonance = 1.0f;
-        std::vector<float> y;
-        for (int block = 0; block < 400; ++block)
-            y = runMono(unit, std::vector<float>(64, dc), s);
-        return y[63];
+        return runMono(unit, std::vector<float>(64, dc), s, 400)[63];
     };
     EXPECT_NEAR(settled(0.5f), 0.5f, 1e-5);
     EXPECT_NEAR(settled(-0.69f), -0.69f, 1e-5);
@@ -253,48 +238,21 @@ struct LimiterRig {
     }
 };
 
-TEST(MmFilterUnit, LimiterLeavesWetUpToOneAloneAndRecoversLinearlyInAbout7_5Seconds)
+// The limiter's recovery is the Magic EQ's, measured there.
+TEST(MmFilterUnit, LimiterLeavesWetUpToOneAloneAndPullsLouderWetToFullScale)
 {
-    {
-        LimiterRig rig;
-        std::vector<float> x(64);
-        for (int block = 0; block < 100; ++block) {
-            for (int i = 0; i < 64; ++i)
-                x[i] = 0.9f * std::sin(2.0f * float(M_PI) * 100.0f * (block * 64 + i) / kRate);
-            std::vector<float> y = runMono(rig.unit, x, rig.s);
-            for (int i = 0; i < 64; ++i)
-                ASSERT_EQ(y[i], rig.reference.tick(x[i]));
-        }
-    }
     LimiterRig rig;
+    std::vector<float> x(64);
+    for (int block = 0; block < 100; ++block) {
+        for (int i = 0; i < 64; ++i)
+            x[i] = 0.9f * std::sin(2.0f * float(M_PI) * 100.0f * (block * 64 + i) / kRate);
+        std::vector<float> y = runMono(rig.unit, x, rig.s);
+        for (int i = 0; i < 64; ++i)
+            ASSERT_EQ(y[i], rig.reference.tick(x[i]));
+    }
     for (int block = 0; block < 138; ++block) // 0.2 s at twice full scale
         rig.gain(2.0f);
     EXPECT_NEAR(rig.gain(2.0f), 0.5f, 1e-3f);
-    // The recovery step is added in float: at this step size each addition rounds down to a whole number
-    // of float steps, which makes the ramp about 1.4 % slower than 7.5 s.
-    const int halfway = static_cast<int>(3.75f * kRate) / 64;
-    float g = 0.0f;
-    for (int block = 0; block < halfway; ++block)
-        g = rig.gain(0.5f);
-    EXPECT_NEAR(g, 0.75f, 0.0075f);
-    for (int block = 0; block < halfway; ++block)
-        g = rig.gain(0.5f);
-    EXPECT_LT(g, 1.0f);
-    EXPECT_GT(g, 0.98f);
-    for (int block = 0; block < 200; ++block)
-        g = rig.gain(0.5f);
-    EXPECT_EQ(g, 1.0f);
-}
-
-TEST(MmFilterUnit, ShallowLimitingRecoversInsteadOfStaying)
-{
-    LimiterRig rig;
-    for (int block = 0; block < 20; ++block)
-        rig.gain(1.005f);
-    EXPECT_LT(rig.gain(1.005f), 0.9999f);
-    for (int block = 0; block < 10; ++block)
-        rig.gain(0.5f);
-    EXPECT_EQ(rig.gain(0.5f), 1.0f);
 }
 
 TEST(MmFilterUnit, MixGlidesAcrossTheCallAndZeroIsDry)
@@ -315,49 +273,34 @@ TEST(MmFilterUnit, MixGlidesAcrossTheCallAndZeroIsDry)
         ASSERT_EQ(y[i], x[i]);
 }
 
-TEST(MmFilterUnit, ATypeChangeStartsFromSilenceAndUnknownTypesAreRefused)
+// Each type starts from silence after the change to it, and a NaN burst does not stick in it.
+TEST(MmFilterUnit, EveryTypeStartsFromSilenceAndShrugsOffANaNBurst)
 {
+    Settings s;
+    s.cutoff = 0.6f;
+    s.resonance = 0.8f;
+    s.env = 0.5f;
+    auto sine = [](int blocks, int offset = 0) {
+        std::vector<float> x(64 * blocks);
+        for (size_t i = 0; i < x.size(); ++i)
+            x[i] = 0.5f * std::sin(0.05f * (offset + i));
+        return x;
+    };
     for (int type = 0; type < MmFilterUnit::kTypeCount; ++type) {
         MmFilterUnit unit = unitOfType(MmFilterUnit::kComb);
-        Settings s;
-        s.cutoff = 0.3f;
-        s.resonance = 0.8f;
-        std::vector<float> x(64);
-        for (int block = 0; block < 20; ++block) {
-            for (int i = 0; i < 64; ++i)
-                x[i] = 0.5f * std::sin(0.05f * (block * 64 + i));
-            runMono(unit, x, s);
-        }
+        runMono(unit, sine(20), s);
         ASSERT_TRUE(unit.setType(type));
-        std::vector<float> y = runMono(unit, std::vector<float>(64, 0.0f), s);
-        for (int i = 0; i < 64; ++i)
-            ASSERT_EQ(y[i], 0.0f) << "type " << type << " sample " << i;
+        for (float y : runMono(unit, std::vector<float>(64, 0.0f), s))
+            ASSERT_EQ(y, 0.0f) << "type " << type;
+        runMono(unit, std::vector<float>(64, NAN), s);
+        runMono(unit, std::vector<float>(64, INFINITY), s);
+        for (float y : runMono(unit, sine(4), s))
+            ASSERT_TRUE(std::isfinite(y)) << "type " << type;
     }
     MmFilterUnit unit = unitOfType(MmFilterUnit::kNotch);
     EXPECT_FALSE(unit.setType(10));
     EXPECT_FALSE(unit.setType(-1));
     EXPECT_EQ(unit.type(), MmFilterUnit::kNotch);
-}
-
-TEST(MmFilterUnit, ANaNBurstDoesNotStickInAnyType)
-{
-    for (int type = 0; type < MmFilterUnit::kTypeCount; ++type) {
-        MmFilterUnit unit = unitOfType(type);
-        Settings s;
-        s.cutoff = 0.6f;
-        s.resonance = 0.7f;
-        s.env = 0.5f;
-        runMono(unit, std::vector<float>(64, NAN), s);
-        runMono(unit, std::vector<float>(64, INFINITY), s);
-        std::vector<float> x(64);
-        for (int block = 0; block < 4; ++block) {
-            for (int i = 0; i < 64; ++i)
-                x[i] = 0.5f * std::sin(0.05f * (block * 64 + i));
-            std::vector<float> y = runMono(unit, x, s);
-            for (int i = 0; i < 64; ++i)
-                ASSERT_TRUE(std::isfinite(y[i])) << "type " << type << " block " << block << " sample " << i;
-        }
-    }
 }
 
 } // namespace

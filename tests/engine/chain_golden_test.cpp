@@ -1,5 +1,4 @@
 // The full chain's output, bit for bit, pinned by a checksum: speed work must not change one sample.
-#include "support/chain_settings.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 // The whole chain under hostile input: NaN and infinity bursts, absurdly loud samples, every sample
 // rate from 8 kHz to 384 kHz and host blocks of 1 to 16384 frames.
-#include "support/chain_settings.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -72,10 +71,7 @@ TEST(ChainRobustness, AbsurdlyLoudSamplesLeaveEveryStageWorking)
     // recover from such a level, and that is their job. The compressor reads each sample's own level.
     auto settings = [](ProductEngine& e, unsigned stages) {
         switchOn(e, stages);
-        e.setParameter(kMmFilterType, 0.03f);
-        e.setParameter(kMagicEQMode, 1.0f);
-        e.setParameter(kCompressMode, 1.0f);
-        e.setParameter(kLfo2On, 0.0f);
+        setRecords(e, {{kMmFilterType, 0.03f}, {kMagicEQMode, 1.0f}, {kCompressMode, 1.0f}, {kLfo2On, 0.0f}});
     };
     const float loud[] = {1e30f, -FLT_MAX, 3e20f, FLT_MAX, -1e25f};
     std::vector<unsigned> cases = {kEveryStage};

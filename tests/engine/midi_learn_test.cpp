@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
-#include <fstream>
 
 namespace {
 
@@ -42,10 +42,13 @@ TEST(MidiLearn, LearningMovesAControllerFromOneRecordToAnother)
     EXPECT_FLOAT_EQ(f.engine->getParameter(kDistTube), 100.0f * 0.007874016f);
 }
 
-TEST(MidiLearn, ANoteOnCompletesTheLearnWithItsNoteNumber)
+TEST(MidiLearn, ANoteOnCompletesTheLearnWithItsNoteNumberAChannelModeControllerDoesNot)
 {
     EngineFixture f("midi-note");
     f.engine->setMidiLearnIndex(kMmFilterRes);
+    send(*f.engine, 0xb0, 123, 0);
+    EXPECT_EQ(f.engine->getMidiLearnIndex(), kMmFilterRes);
+    EXPECT_EQ(f.engine->midiControllerMap().find(123, 66), -1);
     send(*f.engine, 0x90, 60, 100);
     EXPECT_EQ(f.engine->midiControllerMap().controller(kMmFilterRes), 60);
     runBlock(f, 64);
@@ -55,52 +58,44 @@ TEST(MidiLearn, ANoteOnCompletesTheLearnWithItsNoteNumber)
     EXPECT_FLOAT_EQ(f.engine->getParameter(kMmFilterRes), 64.0f / 127.0f);
 }
 
-TEST(MidiLearn, ChannelModeControllersDoNotLearnButAreQueued)
-{
-    EngineFixture f("midi-123");
-    f.engine->setMidiLearnIndex(kDistTube);
-    send(*f.engine, 0xb0, 123, 0);
-    EXPECT_EQ(f.engine->getMidiLearnIndex(), kDistTube);
-    EXPECT_EQ(f.engine->midiControllerMap().find(123, 66), -1);
-}
-
-TEST(MidiLearn, DataBytesAreReadUnsignedAndMaskedToSevenBits)
+TEST(MidiLearn, DataBytesAreReadUnsignedAndMaskedAndTheQueueHoldsTenTwentyFourMessages)
 {
     EngineFixture f("midi-mask");
     bind(f, kDistXcita, 5);
     send(*f.engine, 0xb0, 5 | 0x80, 0xff);
     runBlock(f, 64);
     EXPECT_EQ(f.engine->getParameter(kDistXcita), 1.0f);
+
+    for (int i = 0; i < 1023; ++i)
+        send(*f.engine, 0x90, 1, 1);
+    send(*f.engine, 0xb0, 5, 0);
+    send(*f.engine, 0xb0, 5, 127); // the 1025th: dropped
+    f.engine->applyQueuedControllers();
+    EXPECT_EQ(f.engine->getParameter(kDistXcita), 0.0f);
 }
 
-TEST(MidiLearn, ThreeEventsInOneSubBlockTheFirstNowTheRestAtTheBlockEnd)
+TEST(MidiLearn, OneQueuedEventPerSubBlockAndTheLeftoversAtTheBlockEnd)
 {
-    EngineFixture f("midi-pacing64");
-    bind(f, kMasterMix, 7);
-    send(*f.engine, 0xb0, 7, 0);
-    send(*f.engine, 0xb0, 7, 127);
-    send(*f.engine, 0xb0, 7, 64);
-    runBlock(f, 64);
-    const Parameter& mix = *f.engine->parameter(kMasterMix);
-    // Ramped toward 0 during the block; the later two landed after it, the last one winning.
-    EXPECT_FLOAT_EQ(mix.value, 1.0f - 64.0f / 440.0f);
-    EXPECT_FLOAT_EQ(f.engine->getParameter(kMasterMix), 64.0f * 0.007874016f);
-    EXPECT_EQ(mix.rampPosition, 0);
-}
-
-TEST(MidiLearn, ThreeEventsInThreeSubBlocksOnePerSubBlock)
-{
-    EngineFixture f("midi-pacing192");
-    bind(f, kMasterMix, 7);
-    send(*f.engine, 0xb0, 7, 0);
-    send(*f.engine, 0xb0, 7, 127);
-    send(*f.engine, 0xb0, 7, 64);
-    runBlock(f, 192);
-    float v = 1.0f - 64.0f / 440.0f;                      // toward 0
-    float t = 64.0f / 440.0f;
-    v = (1.0f - t) * v + t * 1.0f;                        // toward 1 from there
-    v = (1.0f - t) * v + t * (64.0f * 0.007874016f);      // toward 64/127
-    EXPECT_FLOAT_EQ(f.engine->parameter(kMasterMix)->value, v);
+    for (int frames : {64, 192}) {
+        EngineFixture f("midi-pacing");
+        bind(f, kMasterMix, 7);
+        for (int value : {0, 127, 64})
+            send(*f.engine, 0xb0, 7, value);
+        runBlock(f, frames);
+        const Parameter& mix = *f.engine->parameter(kMasterMix);
+        const float t = 64.0f / 440.0f;
+        float v = 1.0f - t; // ramped toward 0 over the first sub-block
+        if (frames == 64) {
+            // The later two landed after the block, the last one winning.
+            EXPECT_FLOAT_EQ(mix.value, v);
+            EXPECT_FLOAT_EQ(f.engine->getParameter(kMasterMix), 64.0f * 0.007874016f);
+            EXPECT_EQ(mix.rampPosition, 0);
+        } else {
+            v = (1.0f - t) * v + t * 1.0f;                   // toward 1 from there
+            v = (1.0f - t) * v + t * (64.0f * 0.007874016f); // toward 64/127
+            EXPECT_FLOAT_EQ(mix.value, v);
+        }
+    }
 }
 
 TEST(MidiLearn, ImmediateEventsApplyOnFirstChannelThenTheQueueEmpties)
@@ -131,18 +126,6 @@ TEST(MidiLearn, QueuedControllersCanBeAppliedWithoutProcessing)
     EXPECT_FALSE(f.engine->isBypassed());
 }
 
-TEST(MidiLearn, QueueHoldsTenTwentyFourMessages)
-{
-    EngineFixture f("midi-full");
-    bind(f, kDistTube, 9);
-    for (int i = 0; i < 1023; ++i)
-        send(*f.engine, 0x90, 1, 1);
-    send(*f.engine, 0xb0, 9, 127);
-    send(*f.engine, 0xb0, 9, 0); // the 1025th: dropped
-    f.engine->applyQueuedControllers();
-    EXPECT_EQ(f.engine->getParameter(kDistTube), 1.0f);
-}
-
 TEST(MidiLearn, PadAxisControllersDriveTheSelectedTargetAndFlipTheSquare)
 {
     EngineFixture f("midi-xy");
@@ -165,68 +148,58 @@ TEST(MidiLearn, PadAxisControllersDriveTheSelectedTargetAndFlipTheSquare)
     EXPECT_EQ(f.engine->getParameter(kMorphSquare), 0.0f);
 }
 
-TEST(MidiConfigFile, BindingsAreReadAtConstructionAndWrittenWhenLearned)
-{
-    TempFolder folder("midi-file");
-    std::filesystem::create_directories(folder.path / "RavenSootData");
-    const std::string file = (folder.path / "RavenSootData" / "MidiConfig.txt").string();
+// A module folder with its data folder, holding "MidiConfig.txt" with `bindings` unless they are null.
+struct ModuleFolder {
+    ModuleFolder(const std::string& tag, const char* bindings) : folder(tag)
     {
-        std::ofstream out(file);
-        out << "BpFilterOn -1\nBpFilterLow 74\n";
+        std::filesystem::create_directories(folder.path / "RavenSootData");
+        if (bindings)
+            folder.write("RavenSootData/MidiConfig.txt", bindings);
     }
-    {
-        ProductEngine engine(folder.path.string().c_str());
-        EXPECT_EQ(std::string(engine.getMidiConfigPath()), file);
-        EXPECT_EQ(engine.midiControllerMap().count(), 2);
-        EXPECT_EQ(engine.midiControllerMap().controller(kBpFilterLow), 74);
-    }
-    // Nothing learned: the file is left as it was.
-    EXPECT_EQ(folder.read("RavenSootData/MidiConfig.txt"), "BpFilterOn -1\nBpFilterLow 74\n");
-    {
-        ProductEngine engine(folder.path.string().c_str());
-        engine.setMidiLearnIndex(kDistTube); // beyond the two entries: the map grows to reach it
-        const unsigned char cc[3] = {0xb0, 21, 0};
-        engine.queueMidiEvent(cc, 0);
-        EXPECT_EQ(engine.midiControllerMap().count(), kDistTube + 1);
-        EXPECT_STREQ(engine.midiControllerMap().name(kDistMech), "DistMech");
-    }
-    std::ifstream in(file);
-    std::string name;
-    int number = 0, lines = 0, tube = 0;
-    while (in >> name >> number) {
-        ++lines;
-        if (name == "DistTube")
-            tube = number;
-    }
-    EXPECT_EQ(lines, kDistTube + 1);
-    EXPECT_EQ(tube, 21);
-}
-
-TEST(MidiConfigFile, AMissingFileIsWrittenFromTheFreshMap)
-{
-    TempFolder folder("midi-fresh");
-    std::filesystem::create_directories(folder.path / "RavenSootData");
-    { ProductEngine engine(folder.path.string().c_str()); }
-    std::string text = folder.read("RavenSootData/MidiConfig.txt");
-    EXPECT_EQ(text.rfind("BpFilterOn -1\nBpFilterLow -1\n", 0), 0u);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 53);
-}
-
-TEST(MidiConfigFile, EmptyFileStillLetsLearningWork)
-{
-    TempFolder folder("midi-emptyfile");
-    std::filesystem::create_directories(folder.path / "RavenSootData");
-    folder.write("RavenSootData/MidiConfig.txt", "");
+    std::string bindings() const { return folder.read("RavenSootData/MidiConfig.txt"); }
+    // An engine in the folder that learns `controller` for `index` and dies.
+    void learn(int index, int controller, int value = 0) const
     {
         ProductEngine engine(folder.path.string().c_str());
         engine.setSampleRate(44100.0f);
-        engine.setMidiLearnIndex(kFlangerAmount);
-        const unsigned char cc[3] = {0xb0, 40, 127};
+        engine.setMidiLearnIndex(index);
+        const unsigned char cc[3] = {0xb0, static_cast<unsigned char>(controller), static_cast<unsigned char>(value)};
         engine.queueMidiEvent(cc, 0);
         engine.applyQueuedControllers();
-        EXPECT_EQ(engine.getParameter(kFlangerAmount), 1.0f);
+        EXPECT_FLOAT_EQ(engine.getParameter(index), value / 127.0f);
+        EXPECT_GT(engine.midiControllerMap().count(), index);
     }
-    EXPECT_NE(folder.read("RavenSootData/MidiConfig.txt").find("FlangerAmount 40\n"), std::string::npos);
+    TempFolder folder;
+};
+
+TEST(MidiConfigFile, BindingsAreReadAtConstructionAndWrittenOnlyWhenLearned)
+{
+    ModuleFolder module("midi-file", "BpFilterOn -1\nBpFilterLow 74\n");
+    {
+        ProductEngine engine(module.folder.path.string().c_str());
+        EXPECT_EQ(std::string(engine.getMidiConfigPath()), module.folder.file("RavenSootData/MidiConfig.txt"));
+        EXPECT_EQ(engine.midiControllerMap().count(), 2);
+        EXPECT_EQ(engine.midiControllerMap().controller(kBpFilterLow), 74);
+    }
+    EXPECT_EQ(module.bindings(), "BpFilterOn -1\nBpFilterLow 74\n");
+    // Beyond the two entries: the map grows to reach it, the new entries named after their records.
+    module.learn(kDistTube, 21);
+    const std::string text = module.bindings();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), kDistTube + 1);
+    EXPECT_NE(text.find("\nDistMech -1\nDistTube 21\n"), std::string::npos) << text;
+}
+
+TEST(MidiConfigFile, AMissingFileIsWrittenFromTheFreshMapAndAnEmptyOneStillLetsLearningWork)
+{
+    ModuleFolder fresh("midi-fresh", nullptr);
+    { ProductEngine engine(fresh.folder.path.string().c_str()); }
+    const std::string text = fresh.bindings();
+    EXPECT_EQ(text.rfind("BpFilterOn -1\nBpFilterLow -1\n", 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 53);
+
+    ModuleFolder empty("midi-emptyfile", "");
+    empty.learn(kFlangerAmount, 40, 127);
+    EXPECT_NE(empty.bindings().find("FlangerAmount 40\n"), std::string::npos);
 }
 
 } // namespace

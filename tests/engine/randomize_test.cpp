@@ -31,8 +31,7 @@ TEST(Randomize, SectionValuesComeFromTheDrawsInOrder)
 {
     EngineFixture f("random-order");
     ProductEngine& e = *f.engine;
-    e.setParameter(kFlangerOn, 1.0f);
-    e.setParameter(kMmFilterOn, 1.0f);
+    setRecords(e, {{kFlangerOn, 1.0f}, {kMmFilterOn, 1.0f}});
     const int draws[] = {
         // multimode filter: mix (gaussian: u1 = 0, u2 = 0.5), integer(0, 9) = 9, type, attack,
         // decay, env (gaussian), cutoff, res (gaussian)

@@ -2,63 +2,11 @@
 // engine-bypassed, and the event lists before them, with operator new counted.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "engine/engine_base.h"
 #include "plugin_test_host.h"
-
-namespace {
-
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-void* allocate(std::size_t size)
-{
-    if (counting.load())
-        allocations.fetch_add(1);
-    void* p = std::malloc(size ? size : 1);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
-}
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    return allocate(size);
-}
-void* operator new[](std::size_t size)
-{
-    return allocate(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "support/allocation_counter.h"
 
 TEST(PluginRealTime, AudioPathAllocatesNothing)
 {
@@ -87,7 +35,7 @@ TEST(PluginRealTime, AudioPathAllocatesNothing)
     events.numEvents = 1;
     events.events[0] = reinterpret_cast<VstEvent*>(&cc);
 
-    counting.store(true);
+    startCountingAllocations();
     for (int block = 0; block < 200; ++block) {
         info.ppqPos += 0.1;
         plugin.processEvents(&events);
@@ -99,7 +47,6 @@ TEST(PluginRealTime, AudioPathAllocatesNothing)
     plugin.getEngine()->setBypass(true);
     plugin.processReplacing(loudIns, outs, 512);
     plugin.process(loudIns, outs, 512);
-    counting.store(false);
-    EXPECT_EQ(allocations.load(), 0);
+    EXPECT_EQ(stopCountingAllocations(), 0);
     InProcessHost::timeInfo() = nullptr;
 }

@@ -19,7 +19,7 @@ MidiControllerMap freshMap()
     return MidiControllerMap(kAutomatableCount, names, nullptr);
 }
 
-TEST(MidiControllerMap, FreshMapHasTheHostParametersUnbound)
+TEST(MidiControllerMap, FreshMapHasTheHostParametersUnboundAndBindingMarksItChanged)
 {
     MidiControllerMap map = freshMap();
     EXPECT_EQ(map.count(), 53);
@@ -28,6 +28,14 @@ TEST(MidiControllerMap, FreshMapHasTheHostParametersUnbound)
         ASSERT_EQ(map.controller(i), -1);
     EXPECT_EQ(map.find(-1, 66), 0);
     EXPECT_FALSE(map.changed());
+    map.bind(9, 21);
+    map.bind(12, 21);
+    EXPECT_TRUE(map.changed());
+    map.unbind(21);
+    EXPECT_EQ(map.find(21, 66), -1);
+    map.bind(-1, 5);
+    map.bind(MidiControllerMap::kCapacity, 5);
+    EXPECT_EQ(map.find(5, 66), -1);
 }
 
 TEST(MidiControllerMap, SavesOneLinePerEntryThatASecondReaderSees)
@@ -55,7 +63,8 @@ TEST(MidiControllerMap, ParsingFollowsPositionsNotNames)
 {
     TempFolder folder("midi-parse");
     // "Word" is not a number: entry 0 gets 0 and "Word" names entry 1; 40000 is out of range so
-    // entry 2 keeps -1; a 70-character word is cut to 63 and its rest is not a separate entry.
+    // entry 2 keeps -1; a 70-character word is cut to 63 and its rest is not a separate entry; a trailing
+    // name without a number counts as 0.
     std::string longWord(70, 'L');
     folder.write("MidiConfig.txt", "First Word 12\nThird 40000\n" + longWord + " 7\n-5 -5\nLast");
     MidiControllerMap map = freshMap();
@@ -75,16 +84,6 @@ TEST(MidiControllerMap, ParsingFollowsPositionsNotNames)
     EXPECT_EQ(map.controller(5), 0);
 }
 
-TEST(MidiControllerMap, TrailingNameWithoutNumberCountsAsZero)
-{
-    TempFolder folder("midi-trailing");
-    folder.write("MidiConfig.txt", "A 3\nB");
-    MidiControllerMap map = freshMap();
-    ASSERT_TRUE(map.load(folder.file("MidiConfig.txt").c_str()));
-    EXPECT_EQ(map.count(), 2);
-    EXPECT_EQ(map.controller(1), 0);
-}
-
 TEST(MidiControllerMap, NameStartingWithAZeroByteSavesALineThatReadsBackInStep)
 {
     TempFolder folder("midi-zero-name");
@@ -102,27 +101,22 @@ TEST(MidiControllerMap, NameStartingWithAZeroByteSavesALineThatReadsBackInStep)
     EXPECT_EQ(again.controller(2), 7);
 }
 
-TEST(MidiControllerMap, EmptyFileDisablesLookupAndSaveLeavesItAlone)
+TEST(MidiControllerMap, EmptyFileDisablesLookupMissingFileKeepsTheMapAndFailedSavesAnswerFalse)
 {
     TempFolder folder("midi-empty");
     folder.write("MidiConfig.txt", "");
-    MidiControllerMap map = freshMap();
-    ASSERT_TRUE(map.load(folder.file("MidiConfig.txt").c_str()));
-    EXPECT_EQ(map.count(), 0);
-    EXPECT_EQ(map.find(-1, 66), -1);
-    EXPECT_FALSE(map.save(folder.file("MidiConfig.txt").c_str()));
-    EXPECT_EQ(folder.read("MidiConfig.txt"), "");
-}
-
-TEST(MidiControllerMap, MissingFileKeepsTheFreshMapAndAFailedSaveAnswersFalse)
-{
-    TempFolder folder("midi-missing");
     MidiControllerMap map = freshMap();
     map.bind(3, 9);
     EXPECT_FALSE(map.load(folder.file("nothing.txt").c_str()));
     EXPECT_EQ(map.count(), 53);
     EXPECT_EQ(map.controller(3), 9);
     EXPECT_FALSE(map.save(folder.file("no-such-folder/MidiConfig.txt").c_str()));
+
+    ASSERT_TRUE(map.load(folder.file("MidiConfig.txt").c_str()));
+    EXPECT_EQ(map.count(), 0);
+    EXPECT_EQ(map.find(-1, 66), -1);
+    EXPECT_FALSE(map.save(folder.file("MidiConfig.txt").c_str()));
+    EXPECT_EQ(folder.read("MidiConfig.txt"), "");
 }
 
 TEST(MidiControllerMap, ReadingStopsAtFiveHundredTwelveEntries)
@@ -137,19 +131,6 @@ TEST(MidiControllerMap, ReadingStopsAtFiveHundredTwelveEntries)
     EXPECT_EQ(map.count(), 512);
     EXPECT_STREQ(map.name(511), "P511");
     EXPECT_FALSE(map.append("More"));
-}
-
-TEST(MidiControllerMap, UnbindAndBindMarkTheMapChanged)
-{
-    MidiControllerMap map = freshMap();
-    map.bind(9, 21);
-    map.bind(12, 21);
-    EXPECT_TRUE(map.changed());
-    map.unbind(21);
-    EXPECT_EQ(map.find(21, 66), -1);
-    map.bind(-1, 5);
-    map.bind(MidiControllerMap::kCapacity, 5);
-    EXPECT_EQ(map.find(5, 66), -1);
 }
 
 TEST(MidiConfigLocation, WritableOrMissingDataFolderKeepsEverythingThere)

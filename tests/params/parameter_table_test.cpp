@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 TEST(ParameterTable, HoldsSixtySixRecordsInTheHostOrder)
 {
@@ -67,14 +68,10 @@ TEST(ParameterTable, SyncDivisionsRunFromTripletThirtySecondToDottedThirtyTwoBar
 TEST(ParameterTable, FrequencyScaleHasItsStoredValues)
 {
     EXPECT_EQ(kFrequencyScaleCount, 285);
-    EXPECT_EQ(kFrequencyScale[0], 20.0f);
-    EXPECT_EQ(kFrequencyScale[60], 80.0f);
-    EXPECT_EQ(kFrequencyScale[61], 82.0f);
-    EXPECT_EQ(kFrequencyScale[142], 608.0f);
-    EXPECT_EQ(kFrequencyScale[200], 2556.0f);
-    EXPECT_EQ(kFrequencyScale[250], 8807.0f);
-    EXPECT_EQ(kFrequencyScale[283], 19927.0f);
-    EXPECT_EQ(kFrequencyScale[284], 20000.0f);
+    for (auto [index, hz] : {std::pair(0, 20.0f), std::pair(60, 80.0f), std::pair(61, 82.0f), std::pair(142, 608.0f),
+                             std::pair(200, 2556.0f), std::pair(250, 8807.0f), std::pair(283, 19927.0f),
+                             std::pair(284, 20000.0f)})
+        EXPECT_EQ(kFrequencyScale[index], hz) << index;
     for (int i = 1; i < kFrequencyScaleCount; ++i)
         EXPECT_GT(kFrequencyScale[i], kFrequencyScale[i - 1]) << i;
 }

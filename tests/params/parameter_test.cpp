@@ -1,6 +1,5 @@
 // Parameter record: the host/engine mapping, the 10 ms ramp, modulation and the LFO rate arithmetic.
-#include "params/parameter.h"
-#include "params/parameter_table.h"
+#include "support/parameter_record.h"
 
 #include <gtest/gtest.h>
 
@@ -9,49 +8,45 @@
 
 namespace {
 
-Parameter makeRecord(int index)
-{
-    const ParameterRow& row = kParameterTable[index];
-    Parameter p(row.kind, row.displayable, row.name, row.shortName, row.unit, row.minimum, row.maximum);
-    if (row.kind == 2)
-        p.setSyncList(kSyncDivisionCount, kLfoMinimumRateHz, kLfoMaximumRateHz, kSyncDivisionLabels,
-                      kSyncDivisionFactors);
-    return p;
-}
-
 TEST(Parameter, ListValuesRoundToTheNearestIndexInFloat)
 {
-    Parameter type = makeRecord(kMmFilterType);
-    type.setNormalized(0.03f);
-    EXPECT_EQ(type.target, 3.0f);
-    type.setNormalized(0.034f);
-    EXPECT_EQ(type.target, 3.0f);
-    type.setNormalized(0.036f);
-    EXPECT_EQ(type.target, 4.0f);
-    type.setNormalized(0.005f);
-    EXPECT_EQ(type.target, 1.0f);
-    type.setNormalized(0.0049f);
-    EXPECT_EQ(type.target, 0.0f);
+    Parameter type = tableRecord(kMmFilterType);
+    for (auto [host, index] : {std::pair(0.03f, 3.0f), std::pair(0.034f, 3.0f), std::pair(0.036f, 4.0f),
+                               std::pair(0.005f, 1.0f), std::pair(0.0049f, 0.0f)}) {
+        type.setNormalized(host);
+        EXPECT_EQ(type.target, index) << host;
+    }
     type.setNormalized(0.5f);
     EXPECT_FLOAT_EQ(type.getNormalized(), 0.5f);
 }
 
-TEST(Parameter, RangesMapBothWaysAndUnitRangesPassThrough)
+TEST(Parameter, RangesMapBothWaysAndNonFiniteHostValuesNeverReachTheRecord)
 {
-    Parameter release = makeRecord(kCompressRelease);
+    Parameter release = tableRecord(kCompressRelease);
     release.setNormalized(0.5f);
     EXPECT_FLOAT_EQ(release.target, 1050.0f);
     EXPECT_FLOAT_EQ(release.getNormalized(), 0.5f);
+    release.setNormalized(NAN);
+    release.setNormalized(std::numeric_limits<float>::infinity());
+    release.setNormalized(3e38f); // finite, but its engine value is not
+    EXPECT_FLOAT_EQ(release.target, 1050.0f);
+    release.snap();
+    EXPECT_FLOAT_EQ(release.currentValue(64), 1050.0f);
 
-    Parameter mix = makeRecord(kMasterMix);
+    Parameter mix = tableRecord(kMasterMix);
     mix.setNormalized(1.25f); // outside 0..1: mapped as it is, not clamped
     EXPECT_EQ(mix.target, 1.25f);
 }
 
-TEST(Parameter, RampLengthComesFromTheFloatNearestTenMilliseconds)
+TEST(Parameter, RampLengthComesFromTheFloatNearestTenMillisecondsAndWithoutARateTheFirstAdvanceArrives)
 {
-    Parameter p = makeRecord(kMasterMix);
+    Parameter p = tableRecord(kMasterMix);
     EXPECT_EQ(p.rampLength, 0);
+    p.setNormalized(0.7f);
+    p.advance(0);
+    EXPECT_EQ(p.value, 0.0f);
+    p.advance(1);
+    EXPECT_EQ(p.value, 0.7f);
     p.setSampleRate(44100.0f);
     EXPECT_EQ(p.rampLength, 440);
     p.setSampleRate(48000.0f);
@@ -63,12 +58,14 @@ TEST(Parameter, RampLengthComesFromTheFloatNearestTenMilliseconds)
 
 TEST(Parameter, RampIsLinearOverWholeBlocksAndEndsExactly)
 {
-    Parameter p = makeRecord(kMasterMix);
+    Parameter p = tableRecord(kMasterMix);
     p.setSampleRate(44100.0f);
     p.setNormalized(1.0f);
     for (int i = 0; i < 5; ++i)
         p.advance(64);
     EXPECT_FLOAT_EQ(p.value, 320.0f / 440.0f);
+    p.setNormalized(1.0f); // the present target again: the ramp runs on
+    EXPECT_EQ(p.rampPosition, 320);
     p.advance(64);
     p.advance(64);
     EXPECT_EQ(p.value, 1.0f);
@@ -82,44 +79,10 @@ TEST(Parameter, RampIsLinearOverWholeBlocksAndEndsExactly)
     EXPECT_FLOAT_EQ(p.currentValue(220), 0.75f);
 }
 
-TEST(Parameter, SettingThePresentTargetLeavesTheRampRunning)
-{
-    Parameter p = makeRecord(kDistTube);
-    p.setSampleRate(44100.0f);
-    p.setNormalized(1.0f);
-    p.advance(110);
-    p.setNormalized(1.0f);
-    EXPECT_EQ(p.rampPosition, 110);
-    p.advance(110);
-    EXPECT_FLOAT_EQ(p.value, 0.5f);
-}
-
-TEST(Parameter, WithoutASampleRateTheFirstAdvanceReachesTheTarget)
-{
-    Parameter p = makeRecord(kDistTube);
-    p.setNormalized(0.7f);
-    p.advance(0);
-    EXPECT_EQ(p.value, 0.0f);
-    p.advance(1);
-    EXPECT_EQ(p.value, 0.7f);
-}
-
-TEST(Parameter, NonFiniteHostValuesNeverReachTheRecord)
-{
-    Parameter p = makeRecord(kCompressRelease);
-    p.setNormalized(0.5f);
-    p.setNormalized(NAN);
-    p.setNormalized(std::numeric_limits<float>::infinity());
-    p.setNormalized(3e38f); // finite, but its engine value is not
-    EXPECT_FLOAT_EQ(p.target, 1050.0f);
-    p.snap();
-    EXPECT_FLOAT_EQ(p.currentValue(64), 1050.0f);
-}
-
 TEST(Parameter, ModulationIsAShareOfTheRangeLimitedToTheRange)
 {
     Modulator lfo;
-    Parameter mix = makeRecord(kMasterMix);
+    Parameter mix = tableRecord(kMasterMix);
     mix.setNormalized(0.8f);
     mix.snap();
     mix.modulator = &lfo;
@@ -131,7 +94,7 @@ TEST(Parameter, ModulationIsAShareOfTheRangeLimitedToTheRange)
     EXPECT_FLOAT_EQ(mix.targetValue(), 0.3f);
 
     // Targets outside 0..1 sweep their own range instead of sticking at 1.
-    Parameter tune = makeRecord(kMagicEQTune);
+    Parameter tune = tableRecord(kMagicEQTune);
     tune.setNormalized(0.5f);
     tune.snap();
     tune.modulator = &lfo;
@@ -145,7 +108,7 @@ TEST(Parameter, ModulationIsAShareOfTheRangeLimitedToTheRange)
 
 TEST(Parameter, LfoRatesFreeAndSynced)
 {
-    Parameter rate = makeRecord(kLfo1Rate);
+    Parameter rate = tableRecord(kLfo1Rate);
     rate.setNormalized(0.5f);
     EXPECT_FLOAT_EQ(rate.rateHz(120.0f), 4.01f);
     rate.synced = true;
@@ -159,19 +122,6 @@ TEST(Parameter, LfoRatesFreeAndSynced)
     EXPECT_EQ(rate.divisionIndex(), kSyncDivisionCount - 1);
     rate.setNormalized(5.0f);
     EXPECT_EQ(rate.divisionIndex(), 0);
-}
-
-TEST(Parameter, SyncedPhaseFollowsTheSongPosition)
-{
-    Parameter rate = makeRecord(kLfo1Rate);
-    rate.setNormalized(0.68f); // int(0.32 * 33) = 10: "1/4", one beat
-    EXPECT_EQ(rate.syncedPhase(120.0f, 2.5f), -1.0f);
-    rate.synced = true;
-    ASSERT_STREQ(rate.listNames[rate.divisionIndex()], "1/4");
-    EXPECT_FLOAT_EQ(rate.syncedPhase(120.0f, 2.5f), 0.5f);
-    rate.setNormalized(0.5f); // "1/1", four beats
-    EXPECT_FLOAT_EQ(rate.syncedPhase(90.0f, 6.0f), 0.5f);
-    EXPECT_LT(rate.syncedPhase(90.0f, -1.0f), 0.0f);
 }
 
 TEST(Parameter, TextFieldsAreCutToTheirSize)

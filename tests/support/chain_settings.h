@@ -1,10 +1,13 @@
-// Settings that switch chosen stages of the chain on, with both LFOs modulating, for whole-chain tests.
+// Record settings for engine tests: chosen stages of the chain on, with both LFOs modulating, for the
+// whole-chain tests; the benchmarks share the switching.
 #pragma once
 
 #include "engine/product_engine.h"
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 // The stages a run switches on.
@@ -21,49 +24,38 @@ enum Stage : unsigned {
     kEveryStage = 511
 };
 
+// Host values for records, set in the order given.
+inline void setRecords(ProductEngine& e, std::initializer_list<std::pair<int, float>> values)
+{
+    for (const auto& [index, value] : values)
+        e.setParameter(index, value);
+}
+
+// The chosen stages on and the others off; a distortion stage that is off gets amount 0.
+inline void switchStages(ProductEngine& e, unsigned stages)
+{
+    auto on = [stages](unsigned mask, float value) { return stages & mask ? value : 0.0f; };
+    setRecords(e, {{kBpFilterOn, on(kBandPass, 1.0f)}, {kDistOn, on(kExciter | kCrusher | kMech | kTube, 1.0f)},
+                   {kMmFilterOn, on(kMultimode, 1.0f)}, {kFlangerOn, on(kFlanger, 1.0f)},
+                   {kMagicEQOn, on(kMagicEq, 1.0f)}, {kCompressOn, on(kCompressor, 1.0f)},
+                   {kDistBitCrusher, on(kCrusher, 0.3f)}, {kDistMech, on(kMech, 0.4f)},
+                   {kDistTube, on(kTube, 0.5f)}, {kDistXcita, on(kExciter, 0.6f)}});
+}
+
+// The whole-chain tests' settings on top of switchStages. LFO 1: sine on the cutoff; LFO 2: random
+// triangle on the Magic EQ's tune. The master volume stays below the output limit, so that no difference
+// hides in a clipped sample.
 inline void switchOn(ProductEngine& e, unsigned stages)
 {
-    e.setParameter(kBpFilterOn, stages & kBandPass ? 1.0f : 0.0f);
-    e.setParameter(kDistOn, stages & (kExciter | kCrusher | kMech | kTube) ? 1.0f : 0.0f);
-    e.setParameter(kMmFilterOn, stages & kMultimode ? 1.0f : 0.0f);
-    e.setParameter(kFlangerOn, stages & kFlanger ? 1.0f : 0.0f);
-    e.setParameter(kMagicEQOn, stages & kMagicEq ? 1.0f : 0.0f);
-    e.setParameter(kCompressOn, stages & kCompressor ? 1.0f : 0.0f);
-    e.setParameter(kBpFilterLow, 0.2f);
-    e.setParameter(kBpFilterHigh, 0.9f);
-    e.setParameter(kBpFilterQLow, 0.3f);
-    e.setParameter(kBpFilterQHigh, 0.6f);
-    e.setParameter(kBpFilterBRMix, 0.4f);
-    e.setParameter(kDistBitCrusher, stages & kCrusher ? 0.3f : 0.0f);
-    e.setParameter(kDistMech, stages & kMech ? 0.4f : 0.0f);
-    e.setParameter(kDistTube, stages & kTube ? 0.5f : 0.0f);
-    e.setParameter(kDistXcita, stages & kExciter ? 0.6f : 0.0f);
-    e.setParameter(kMmFilterMix, 0.8f);
-    e.setParameter(kMmFilterAttack, 0.1f);
-    e.setParameter(kMmFilterDecay, 0.5f);
-    e.setParameter(kMmFilterEnv, 0.5f);
-    e.setParameter(kMmFilterCutoff, 0.6f);
-    e.setParameter(kMmFilterRes, 0.7f);
-    e.setParameter(kFlangerAmount, 0.8f);
-    e.setParameter(kFlangerRate, 0.4f);
-    e.setParameter(kMagicEQAmount, 0.7f);
-    e.setParameter(kMagicEQTune, 0.5f);
-    e.setParameter(kCompressAmount, 0.6f);
-    e.setParameter(kCompressRelease, 0.3f);
-    e.setParameter(kMasterMix, 0.9f);
-    // Below the output limit, so that no difference hides in a clipped sample.
-    e.setParameter(kMasterVolume, 0.7f);
-    // LFO 1: sine on the cutoff; LFO 2: random triangle on the Magic EQ's tune.
-    e.setParameter(kLfo1Shape, 0.0f);
-    e.setParameter(kLfo1Depth, 0.7f);
-    e.setParameter(kLfo1Rate, 0.8f);
-    e.setParameter(kLfo1Target, 0.13f);
-    e.setParameter(kLfo1On, 1.0f);
-    e.setParameter(kLfo2Shape, 0.06f);
-    e.setParameter(kLfo2Depth, 0.9f);
-    e.setParameter(kLfo2Rate, 0.9f);
-    e.setParameter(kLfo2Target, 0.18f);
-    e.setParameter(kLfo2On, 1.0f);
+    switchStages(e, stages);
+    setRecords(e, {{kBpFilterLow, 0.2f},     {kBpFilterHigh, 0.9f},  {kBpFilterQLow, 0.3f},   {kBpFilterQHigh, 0.6f},
+                   {kBpFilterBRMix, 0.4f},   {kMmFilterMix, 0.8f},   {kMmFilterAttack, 0.1f}, {kMmFilterDecay, 0.5f},
+                   {kMmFilterEnv, 0.5f},     {kMmFilterCutoff, 0.6f}, {kMmFilterRes, 0.7f},   {kFlangerAmount, 0.8f},
+                   {kFlangerRate, 0.4f},     {kMagicEQAmount, 0.7f}, {kMagicEQTune, 0.5f},    {kCompressAmount, 0.6f},
+                   {kCompressRelease, 0.3f}, {kMasterMix, 0.9f},     {kMasterVolume, 0.7f},   {kLfo1Shape, 0.0f},
+                   {kLfo1Depth, 0.7f},       {kLfo1Rate, 0.8f},      {kLfo1Target, 0.13f},    {kLfo1On, 1.0f},
+                   {kLfo2Shape, 0.06f},      {kLfo2Depth, 0.9f},     {kLfo2Rate, 0.9f},       {kLfo2Target, 0.18f},
+                   {kLfo2On, 1.0f}});
 }
 
 // Two sines under noise, different per channel, with loud bursts that make the limiters and the

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "engine/product_engine.h"
+#include "support/chain_settings.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct EngineFixture {
@@ -25,6 +28,13 @@ struct EngineFixture {
         run(silence, silence, out, out);
     }
 
+    // Then these records set in order, and resumed as after a change of program.
+    EngineFixture(const std::string& tag, std::initializer_list<std::pair<int, float>> records) : EngineFixture(tag)
+    {
+        setRecords(*engine, records);
+        engine->resume();
+    }
+
     // Stereo block through the engine, replacing the outputs.
     void run(const std::vector<float>& inL, const std::vector<float>& inR, std::vector<float>& outL,
              std::vector<float>& outR)
@@ -33,9 +43,17 @@ struct EngineFixture {
                         true);
     }
 
-    std::string dataFile(const std::string& name) const
+    // The lowest and highest a reading takes after each of `blocks` runs of `in` on both channels.
+    template <class Reading>
+    std::pair<float, float> range(const std::vector<float>& in, int blocks, Reading reading)
     {
-        return (folder.path / "RavenSootData" / name).string();
+        std::vector<float> outL(in.size()), outR(in.size());
+        std::pair<float, float> seen(1e30f, -1e30f);
+        for (int k = 0; k < blocks; ++k) {
+            run(in, in, outL, outR);
+            seen = {std::min(seen.first, reading(outL)), std::max(seen.second, reading(outL))};
+        }
+        return seen;
     }
 
     TempFolder folder;

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -182,12 +181,6 @@ void patchBigEndian(FxBytes& file, std::size_t offset, std::size_t value)
         file.bytes[offset + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * (3 - i)));
 }
 
-void save(const FxBytes& file, const std::string& path)
-{
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.bytes.data()),
-                                                static_cast<std::streamsize>(file.bytes.size()));
-}
-
 float measuredGain(const SoundData& input, const SoundData& output)
 {
     long long i = kSettled + 37;
@@ -203,7 +196,7 @@ TEST_F(RenderTool, BankAndProgramFilesLoadAsAHostLoadsThem)
         plainRecord(bank, p == 2 ? "Quiet" : "Loud", p == 2 ? 0.5f : 1.0f);
     patchBigEndian(bank, 4, bank.bytes.size() - 8);
     patchBigEndian(bank, 156, bank.bytes.size() - 160);
-    save(bank, folder.file("test.fxb"));
+    ASSERT_TRUE(bank.save(folder.file("test.fxb")));
 
     FxBytes preset;
     preset.chars("CcnK", 4);
@@ -218,7 +211,7 @@ TEST_F(RenderTool, BankAndProgramFilesLoadAsAHostLoadsThem)
     plainRecord(preset, "Softer", 0.25f);
     patchBigEndian(preset, 4, preset.bytes.size() - 8);
     patchBigEndian(preset, 56, preset.bytes.size() - 60);
-    save(preset, folder.file("test.fxp"));
+    ASSERT_TRUE(preset.save(folder.file("test.fxp")));
 
     SoundData input = tones(2, 44100, 4410);
     ASSERT_TRUE(writeSound(folder.file("in.wav"), input));

@@ -1,33 +1,47 @@
-// Sine probes through the whole engine and the cookbook responses they are checked against.
+// Sine probes: test tones, a stage's measured gain, and the cookbook responses the gains are checked against.
 #pragma once
-
-#include "engine/product_engine.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <vector>
 
-// Gain in dB from the left input to the left output for a sine of `amplitude` on both channels, after
-// a settling time; measured over one second, a whole number of cycles for whole-hertz probes.
-inline double engineGainDb(ProductEngine& e, double hz, double amplitude = 0.25, int settle = 8192)
+inline std::vector<float> sineWave(int n, double hz, double amplitude, double rate = 44100.0)
 {
-    const double rate = e.getSampleRate();
+    std::vector<float> v(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        v[i] = static_cast<float>(amplitude * std::sin(2.0 * M_PI * hz * i / rate));
+    return v;
+}
+
+// Gain in dB from the left input to the left output for a sine on both channels, measured over one second
+// (whole cycles for whole-hertz probes) after `settle` samples. process(float* left, float* right, int n)
+// runs in place, n at most `block`.
+template <class Process>
+double sineGainDb(Process process, double hz, double rate, double amplitude = 1.0, int settle = 20000,
+                  int block = 64)
+{
     const int measure = static_cast<int>(rate);
-    const int block = 512;
-    std::vector<float> in(block), outL(block), outR(block);
+    std::vector<float> in(block), left(block), right(block);
     double inPower = 0.0, outPower = 0.0;
     for (int start = 0; start < settle + measure; start += block) {
         const int n = std::min(block, settle + measure - start);
         for (int i = 0; i < n; ++i)
-            in[i] = static_cast<float>(amplitude * std::sin(2.0 * M_PI * hz * (start + i) / rate));
-        e.process(in.data(), in.data(), outL.data(), outR.data(), n, true);
+            in[i] = left[i] = right[i] = static_cast<float>(amplitude * std::sin(2.0 * M_PI * hz * (start + i) / rate));
+        process(left.data(), right.data(), n);
         for (int i = 0; i < n && start >= settle; ++i) {
             inPower += double(in[i]) * in[i];
-            outPower += double(outL[i]) * outL[i];
+            outPower += double(left[i]) * left[i];
         }
     }
     return 10.0 * std::log10(outPower / inPower);
+}
+
+// The same for a one-sample filter: tick(float) -> float.
+template <class Tick>
+double tickGainDb(Tick tick, double hz, double rate)
+{
+    return sineGainDb([&](float* l, float*, int n) { std::transform(l, l + n, l, tick); }, hz, rate);
 }
 
 // Cookbook sections in double, as their designs intend them: magnitude at a frequency, in dB.
@@ -62,3 +76,10 @@ struct Cookbook {
         return {1 + alpha * a, -2 * c, 1 - alpha * a, 1 + alpha / a, -2 * c, 1 - alpha / a};
     }
 };
+
+// The Magic EQ's wet path: the +10 dB one-octave bell at tuneHz, then the 0.5-octave 40 Hz high-pass.
+inline double magicEqWetDb(double tuneHz, double hz, double rate = 44100.0)
+{
+    return Cookbook::peaking(tuneHz, 1.0, 10.0, rate).gainDb(hz, rate) +
+           Cookbook::highPassBandwidth(40.0, 0.5, rate).gainDb(hz, rate);
+}
