@@ -57,6 +57,14 @@ VstIntPtr TestHost::canDo(const char* what)
     return dispatch(effCanDo, 0, 0, const_cast<char*>(what));
 }
 
+int TestHost::parameterIndex(const std::string& name)
+{
+    for (VstInt32 i = 0; isOpen() && i < record()->numParams; ++i)
+        if (text(effGetParamName, i) == name)
+            return i;
+    return -1;
+}
+
 void TestHost::processReplacing(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames)
 {
     float* inputs[2] = {const_cast<float*>(inL), const_cast<float*>(inR)};

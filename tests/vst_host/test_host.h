@@ -37,6 +37,8 @@ public:
     // A text request into a buffer of bufferSize bytes; fails the calling test if the plug-in wrote past it.
     std::string text(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, std::size_t bufferSize = 256);
     VstIntPtr canDo(const char* what);
+    // The index the plug-in gives a parameter name, or -1.
+    int parameterIndex(const std::string& name);
 
     void processReplacing(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames);
     void process(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames);
