@@ -72,17 +72,11 @@ public:
         knobMode = mode;
         return true;
     }
-    bool onWheel(float distance) override
-    {
-        wheel = distance;
-        return distance > 0.0f;
-    }
 
     ERect rect;
     void* openedWith = nullptr;
     VstKeyCode lastKey{};
     int knobMode = -1;
-    float wheel = 0.0f;
 };
 
 VstIntPtr dispatch(AEffect* e, VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
@@ -104,14 +98,6 @@ template <typename Member> long slotOf(Member member)
 }
 
 } // namespace
-
-TEST(AudioEffect, CloseDestroysTheObjectAndAnswersOne)
-{
-    bool destroyed = false;
-    ProbeEffect* effect = new ProbeEffect(&destroyed);
-    EXPECT_EQ(dispatch(effect->getAeffect(), effClose), 1);
-    EXPECT_TRUE(destroyed);
-}
 
 TEST(AudioEffect, TextsToTheHostAreBoundedAndHostTextsAreReadOnlyToTheirEnd)
 {
@@ -157,9 +143,10 @@ TEST(AudioEffect, AutomationReachesTheHostOnlyForItsParametersWithTheHeldValue)
     EXPECT_EQ(effect.values[4], 0.5f);
 }
 
-TEST(AudioEffect, EditorSeamRoutesRequestsAndIsDeletedWithThePlugin)
+TEST(AudioEffect, EditorSeamRoutesRequestsAndCloseDeletesBoth)
 {
-    ProbeEffect* effect = new ProbeEffect;
+    bool destroyed = false;
+    ProbeEffect* effect = new ProbeEffect(&destroyed);
     AEffect* e = effect->getAeffect();
     ProbeEditor* editor = new ProbeEditor(effect);
     EXPECT_EQ(effect->getEditor(), editor);
@@ -183,6 +170,7 @@ TEST(AudioEffect, EditorSeamRoutesRequestsAndIsDeletedWithThePlugin)
     EXPECT_EQ(e->flags & effFlagsHasEditor, 0);
     effect->setEditor(editor);
     EXPECT_EQ(dispatch(e, effClose), 1); // the basic layer deletes the remaining editor
+    EXPECT_TRUE(destroyed);
 }
 
 TEST(AudioEffect, VirtualOperationsKeepTheirSlotOrder)
