@@ -167,9 +167,14 @@ TEST(PluginEntryPoint, ProgramRequests)
     EXPECT_EQ(host.text(effGetProgramName, 0, 0, 24), longName.substr(0, 23));
     EXPECT_EQ(host.text(effGetProgramNameIndexed, 9, 0, 24), longName.substr(0, 23));
 
+    // A copy takes the name and the values.
+    host.setParameter(31, 0.5f);
     EXPECT_EQ(host.dispatch(effCopyProgram, 64), 0);
+    EXPECT_EQ(host.dispatch(effCopyProgram, -1), 0);
     EXPECT_EQ(host.dispatch(effCopyProgram, 3), 1);
     EXPECT_EQ(host.text(effGetProgramNameIndexed, 3, 0, 24), longName.substr(0, 23));
+    host.dispatch(effSetProgram, 0, 3);
+    EXPECT_EQ(host.getParameter(31), 0.5f);
     EXPECT_EQ(host.dispatch(effGetNumProgramCategories), 1);
 }
 
