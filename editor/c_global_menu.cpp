@@ -2,7 +2,6 @@
 #include "editor/c_global_menu.h"
 
 #include "editor/program_menu.h"
-#include "gui/c_frame.h"
 
 #include <cstring>
 
@@ -27,10 +26,7 @@ void CGlobalMenu::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
     if ((buttons & (kLButton | kRButton)) == 0)
         return;
     ProgramMenu(plugin, services).run(*this, listener, tag, where);
-    if (frame != nullptr)
-        frame->doIdleStuff();
-    setDirty(true);
-    tellListener(context);
+    reportAfterMenu(context);
 }
 
 bool CGlobalMenu::isTypeOf(const char* name) const

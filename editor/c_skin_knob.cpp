@@ -51,7 +51,7 @@ void CSkinKnob::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
     {
         CFrame::ModalLoop loop(frame);
         if (getSkinKnobMode() == kLinearKnobMode)
-            dragDiagonal(context, where, buttons);
+            dragLinearly(context, where, buttons, DragDirection::kUpOrRight, kLinearPixels, zoomFactor);
         else
             dragCircular(context, where);
     }
@@ -79,42 +79,9 @@ void CSkinKnob::runMenu(CDrawContext* context, const CPoint& where)
             break;
         }
     }
-    if (frame != nullptr)
-        frame->doIdleStuff();
     // The unchanged value goes to the editor anyway: it sends it on and shows it in the value display,
     // which is what "Display Value" is for.
-    setDirty(true);
-    tellListener(context);
-}
-
-void CSkinKnob::dragDiagonal(CDrawContext* context, const CPoint& where, int32_t buttons)
-{
-    const float range = vmax - vmin;
-    auto stepFor = [&](int32_t state) {
-        return (state & kShift) != 0 ? range / (kLinearPixels * zoomFactor) : range / kLinearPixels;
-    };
-    float step = stepFor(buttons);
-    float base = value;
-    int32_t shiftState = buttons & kShift;
-    CPoint last = where;
-    for (int32_t now = context->getMouseButtons(); (now & kLButton) != 0; now = context->getMouseButtons()) {
-        CPoint at;
-        context->getMouseLocation(at);
-        if (at != last || (now & kShift) != shiftState) {
-            last = at;
-            float d = float((int64_t(at.h) - where.h) - (int64_t(at.v) - where.v));
-            if ((now & kShift) != shiftState) {
-                // Shift changed mid-drag: move the base so the value carries on from where it is.
-                float newStep = stepFor(now);
-                base = base + (step - newStep) * d;
-                step = newStep;
-                shiftState = now & kShift;
-            }
-            value = base + d * step;
-            bounceValue();
-        }
-        finishDragTurn(context);
-    }
+    reportAfterMenu(context);
 }
 
 bool CSkinKnob::isTypeOf(const char* name) const

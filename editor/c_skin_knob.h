@@ -35,8 +35,6 @@ public:
 
 private:
     void runMenu(CDrawContext* context, const CPoint& where);
-    // Right and up raise the value: d = (x − x0) − (y − y0) pixels.
-    void dragDiagonal(CDrawContext* context, const CPoint& where, int32_t buttons);
 
     EngineBase* engine;
     int32_t menuTag;

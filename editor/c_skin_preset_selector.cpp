@@ -52,10 +52,7 @@ void CSkinPresetSelector::mouse(CDrawContext* context, CPoint& where, int32_t bu
         if ((buttons & (kLButton | kRButton)) == 0)
             return;
         ProgramMenu(plugin, services).run(*this, listener, tag, where);
-        if (frame != nullptr)
-            frame->doIdleStuff();
-        setDirty(true);
-        tellListener(context);
+        reportAfterMenu(context);
         return;
     }
     const bool right = inHeight && x >= size.right - zoneWidth && x <= size.right;

@@ -74,10 +74,7 @@ void CSkinSelector::runMenu(CDrawContext* context, const CPoint& where)
         if (chosen >= 0 && count > 0)
             value = float(chosen < count ? chosen : count - 1) / float(capacity);
     }
-    if (frame != nullptr)
-        frame->doIdleStuff();
-    setDirty(true);
-    tellListener(context);
+    reportAfterMenu(context);
 }
 
 void CSkinSelector::stepEntry(int32_t direction)

@@ -181,10 +181,7 @@ void CXYPad::runMenu(CDrawContext* context, const CPoint& where)
             engine->setMidiLearnIndex(chosen == kLearnX ? xSelector : ySelector);
     }
     value = kept;
-    if (frame != nullptr)
-        frame->doIdleStuff();
-    setDirty(true);
-    tellListener(context);
+    reportAfterMenu(context);
 }
 
 bool CXYPad::isTypeOf(const char* name) const

@@ -62,13 +62,7 @@ bool CControl::checkDefaultValue(CDrawContext* context, int32_t buttons)
 {
     if (buttons != (kLButton | kControl))
         return false;
-    beginEdit();
-    float before = value;
-    value = defaultValue;
-    bounceValue();
-    if (value != before)
-        tellListener(context);
-    endEdit();
+    setValueAsGesture(context, defaultValue);
     return true;
 }
 
@@ -108,6 +102,65 @@ void CControl::finishDragTurn(CDrawContext* context)
         frame->paintDirtyViews();
         frame->doIdleStuff();
     }
+}
+
+void CControl::dragLinearly(CDrawContext* context, const CPoint& where, int32_t buttons, DragDirection direction,
+                            float pixels, float zoom)
+{
+    const float range = vmax - vmin;
+    auto stepFor = [&](int32_t state) {
+        if (!(pixels > 0.0f))
+            return 0.0f;
+        return (state & kShift) != 0 ? range / (pixels * zoom) : range / pixels;
+    };
+    auto travel = [&](const CPoint& at) {
+        int64_t up = int64_t(where.v) - at.v;
+        if (direction == DragDirection::kUp)
+            return float(up);
+        if (direction == DragDirection::kDown)
+            return float(-up);
+        return float(int64_t(at.h) - where.h + up);
+    };
+    float step = stepFor(buttons);
+    float base = value;
+    int32_t shiftState = buttons & kShift;
+    CPoint last = where;
+    for (int32_t now = context->getMouseButtons(); (now & kLButton) != 0; now = context->getMouseButtons()) {
+        CPoint at;
+        context->getMouseLocation(at);
+        if (at != last || (now & kShift) != shiftState) {
+            last = at;
+            float d = travel(at);
+            if ((now & kShift) != shiftState) {
+                float newStep = stepFor(now);
+                base = base + (step - newStep) * d;
+                step = newStep;
+                shiftState = now & kShift;
+            }
+            value = base + d * step;
+            bounceValue();
+        }
+        finishDragTurn(context);
+    }
+}
+
+void CControl::setValueAsGesture(CDrawContext* context, float newValue)
+{
+    beginEdit();
+    float before = value;
+    value = newValue;
+    bounceValue();
+    if (value != before)
+        tellListener(context);
+    endEdit();
+}
+
+void CControl::reportAfterMenu(CDrawContext* context)
+{
+    if (frame != nullptr)
+        frame->doIdleStuff();
+    setDirty(true);
+    tellListener(context);
 }
 
 bool CControl::isTypeOf(const char* name) const

@@ -58,6 +58,17 @@ protected:
     // What every turn of a drag loop does after moving the value: tell the listener if it changed since
     // last drawn, paint, and run the paced idle pass.
     void finishDragTurn(CDrawContext* context);
+    // Which pointer travel from the press raises the value in a linear drag.
+    enum class DragDirection { kUp, kDown, kUpOrRight };
+    // The modal loop of a linear drag, until the left button is up: the value is its start plus the travel
+    // times range / pixels (range / (pixels × zoom) with Shift). Shift changing mid-drag moves the start,
+    // so the value carries on from where it is instead of jumping.
+    void dragLinearly(CDrawContext* context, const CPoint& where, int32_t buttons, DragDirection direction,
+                      float pixels, float zoom);
+    // Sets newValue (limited) inside begin/end edit and tells the listener when that changed the value.
+    void setValueAsGesture(CDrawContext* context, float newValue);
+    // After a menu a control ran: the paced idle pass, then the value (changed or not) reported and redrawn.
+    void reportAfterMenu(CDrawContext* context);
 
     CControlListener* listener;
     int32_t tag;

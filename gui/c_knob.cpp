@@ -101,7 +101,7 @@ void CKnob::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
     {
         CFrame::ModalLoop loop(frame);
         if (linear)
-            dragLinear(context, where, buttons);
+            dragLinearly(context, where, buttons, DragDirection::kUp, kLinearPixels, zoomFactor);
         else
             dragCircular(context, where);
     }
@@ -135,47 +135,11 @@ void CKnob::dragCircular(CDrawContext* context, const CPoint& where)
     }
 }
 
-void CKnob::dragLinear(CDrawContext* context, const CPoint& where, int32_t buttons)
-{
-    float range = vmax - vmin;
-    auto stepFor = [&](int32_t state) {
-        return (state & kShift) != 0 ? range / (kLinearPixels * zoomFactor) : range / kLinearPixels;
-    };
-    float step = stepFor(buttons);
-    float base = value;
-    int32_t shiftState = buttons & kShift;
-    CPoint last = where;
-    for (int32_t now = context->getMouseButtons(); (now & kLButton) != 0; now = context->getMouseButtons()) {
-        CPoint at;
-        context->getMouseLocation(at);
-        if (at != last || (now & kShift) != shiftState) {
-            last = at;
-            float d = float(where.v - at.v);
-            if ((now & kShift) != shiftState) {
-                // The value must not jump when Shift changes mid-drag: move the base instead.
-                float newStep = stepFor(now);
-                base = base + (step - newStep) * d;
-                step = newStep;
-                shiftState = now & kShift;
-            }
-            value = base + d * step;
-            bounceValue();
-        }
-        finishDragTurn(context);
-    }
-}
-
 bool CKnob::onWheel(CDrawContext* context, const CPoint&, float distance)
 {
     if (!mouseEnabled || !std::isfinite(distance))
         return false;
-    beginEdit();
-    float before = value;
-    value = value + distance * wheelInc;
-    bounceValue();
-    if (value != before)
-        tellListener(context);
-    endEdit();
+    setValueAsGesture(context, value + distance * wheelInc);
     return true;
 }
 

@@ -40,7 +40,6 @@ public:
 
 protected:
     void dragCircular(CDrawContext* context, const CPoint& where);
-    void dragLinear(CDrawContext* context, const CPoint& where, int32_t buttons);
     float normalizedValue() const;
 
     CBitmap* handle;

@@ -73,8 +73,6 @@ void CSlider::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
         return;
     float range = vmax - vmin;
     int32_t pixels = span();
-    // Pointer movement that raises the value: up, or down for a slider that counts from the top.
-    int32_t direction = fromTop() ? 1 : -1;
     beginEdit();
     {
         CFrame::ModalLoop loop(frame);
@@ -84,33 +82,9 @@ void CSlider::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
             value = vmin + (fromTop() ? position : 1.0f - position) * range;
             bounceValue();
         }
-        auto stepFor = [&](int32_t state) {
-            if (pixels <= 0)
-                return 0.0f;
-            return (state & kShift) != 0 ? range / (float(pixels) * zoomFactor) : range / float(pixels);
-        };
-        float step = stepFor(buttons);
-        float base = value;
-        int32_t shiftState = buttons & kShift;
-        CPoint last = where;
         finishDragTurn(context);
-        for (int32_t now = context->getMouseButtons(); (now & kLButton) != 0; now = context->getMouseButtons()) {
-            CPoint at;
-            context->getMouseLocation(at);
-            if (at != last || (now & kShift) != shiftState) {
-                last = at;
-                float d = float(direction * (at.v - where.v));
-                if ((now & kShift) != shiftState) {
-                    float newStep = stepFor(now);
-                    base = base + (step - newStep) * d;
-                    step = newStep;
-                    shiftState = now & kShift;
-                }
-                value = base + d * step;
-                bounceValue();
-            }
-            finishDragTurn(context);
-        }
+        dragLinearly(context, where, buttons, fromTop() ? DragDirection::kDown : DragDirection::kUp, float(pixels),
+                     zoomFactor);
     }
     endEdit();
 }
@@ -119,13 +93,7 @@ bool CSlider::onWheel(CDrawContext* context, const CPoint&, float distance)
 {
     if (!mouseEnabled || !std::isfinite(distance))
         return false;
-    beginEdit();
-    float before = value;
-    value = value + distance * wheelInc;
-    bounceValue();
-    if (value != before)
-        tellListener(context);
-    endEdit();
+    setValueAsGesture(context, value + distance * wheelInc);
     return true;
 }
 

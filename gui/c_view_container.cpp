@@ -104,27 +104,8 @@ void CViewContainer::draw(CDrawContext* context)
     setDirty(false);
 }
 
-void CViewContainer::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
-{
-    if (context == nullptr)
-        return;
-    CPoint local(where.h - size.left, where.v - size.top);
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        CView* child = *it;
-        if (!child->getMouseEnabled() || !child->hitTest(local))
-            continue;
-        CPoint savedOffset = context->getOffset();
-        context->setOffset(CPoint(savedOffset.h + size.left, savedOffset.v + size.top));
-        // The handler may take the view out of the tree; it must live until the handler returns.
-        child->addReference();
-        child->mouse(context, local, buttons);
-        child->dropReference();
-        context->setOffset(savedOffset);
-        return;
-    }
-}
-
-bool CViewContainer::onWheel(CDrawContext* context, const CPoint& where, float distance)
+template <typename Handler>
+bool CViewContainer::passToChildAt(CDrawContext* context, const CPoint& where, Handler handler)
 {
     if (context == nullptr)
         return false;
@@ -135,13 +116,28 @@ bool CViewContainer::onWheel(CDrawContext* context, const CPoint& where, float d
             continue;
         CPoint savedOffset = context->getOffset();
         context->setOffset(CPoint(savedOffset.h + size.left, savedOffset.v + size.top));
+        // The handler may take the view out of the tree; it must live until the handler returns.
         child->addReference();
-        bool used = child->onWheel(context, local, distance);
+        bool used = handler(*child, local);
         child->dropReference();
         context->setOffset(savedOffset);
         return used;
     }
     return false;
+}
+
+void CViewContainer::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
+{
+    passToChildAt(context, where, [&](CView& child, CPoint& local) {
+        child.mouse(context, local, buttons);
+        return true;
+    });
+}
+
+bool CViewContainer::onWheel(CDrawContext* context, const CPoint& where, float distance)
+{
+    return passToChildAt(context, where,
+                         [&](CView& child, CPoint& local) { return child.onWheel(context, local, distance); });
 }
 
 bool CViewContainer::isTypeOf(const char* name) const

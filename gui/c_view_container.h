@@ -42,6 +42,9 @@ public:
     CView* getViewAt(const CPoint& where) const;
 
 private:
+    // Hands an input event to the last-added enabled child under where, in the container's coordinates.
+    template <typename Handler>
+    bool passToChildAt(CDrawContext* context, const CPoint& where, Handler handler);
     void adoptFrame(CFrame* newFrame);
     void invalidateInFrame(const CView* view) const;
 

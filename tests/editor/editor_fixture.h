@@ -3,14 +3,15 @@
 #pragma once
 
 #include "editor/c_effect_editor.h"
-#include "engine/product_engine.h"
+#include "editor/c_skin_knob.h"
+#include "editor/c_text_display.h"
 #include "gui/c_control.h"
 #include "gui/c_frame.h"
 #include "gui/platform/headless/headless_clock.h"
 #include "gui/platform/headless/headless_window.h"
 #include "gui/png_writer.h"
-#include "host/plugin_base.h"
-#include "host/product_program.h"
+#include "host/test_plugin.h"
+#include "params/parameter_table.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -22,75 +23,11 @@
 #include <string>
 #include <vector>
 
-struct HostCall {
-    VstInt32 opcode;
-    VstInt32 index;
-    float opt;
-};
-
-inline std::vector<HostCall>& hostCalls()
-{
-    static std::vector<HostCall> calls;
-    return calls;
-}
-
-inline VstIntPtr recordingHost(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr, void*, float opt)
-{
-    hostCalls().push_back({opcode, index, opt});
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
-// The product engine, counting randomize passes and letting a test set the peak levels.
-class CountingEngine : public ProductEngine {
-public:
-    using ProductEngine::ProductEngine;
-    void randomize() override
-    {
-        ++randomizations;
-        ProductEngine::randomize();
-    }
-    void setPeaks(float left, float right) { storePeaks(left, right); }
-    int randomizations = 0;
-};
-
-class EditorTestPlugin : public PluginBase {
-public:
-    explicit EditorTestPlugin(const std::string& moduleFolder) : PluginBase(&recordingHost, 64, 53)
-    {
-        counting = new CountingEngine(moduleFolder.c_str());
-        engine = counting;
-        engine->setSampleRate(44100.0f);
-        // Bank and program files carry the product's identity, as the product plug-in writes them.
-        fxId = kProductId;
-        for (PluginProgram*& program : programs)
-            program = new ProductProgram;
-        curProgram = -1;
-        setProgram(0);
-        new CEffectEditor(this);
-    }
-    ~EditorTestPlugin() override
-    {
-        AEffEditor* own = editor;
-        setEditor(nullptr);
-        delete own;
-        delete engine;
-        engine = nullptr;
-    }
-    void setParameter(VstInt32 index, float value) override
-    {
-        received.emplace_back(index, value);
-        PluginBase::setParameter(index, value);
-    }
-    CEffectEditor* skinEditor() const { return static_cast<CEffectEditor*>(editor); }
-    CountingEngine* counting;
-    std::vector<std::pair<VstInt32, float>> received;
-};
-
 class EditorTest : public ::testing::Test {
 protected:
     EditorTest() : folder("editor") {}
 
-    void SetUp() override { hostCalls().clear(); }
+    void SetUp() override { InProcessHost::requests().clear(); }
     void TearDown() override
     {
         plugin.reset();
@@ -122,7 +59,7 @@ protected:
         std::ofstream(skinFolder() / "SkinParameters.txt", std::ios::binary) << text;
     }
 
-    void makePlugin() { plugin = std::make_unique<EditorTestPlugin>(folder.path.string()); }
+    void makePlugin() { plugin = std::make_unique<TestPlugin>(folder.path.string()); }
     CEffectEditor* editor() const { return plugin->skinEditor(); }
     bool open()
     {
@@ -131,6 +68,7 @@ protected:
         return editor()->open(&parentWindow);
     }
     HeadlessWindow* window() const { return HeadlessWindow::of(editor()->getFrame()); }
+    float value(int index) const { return plugin->getEngine()->getParameter(index); }
     void idle(int64_t ms = 0)
     {
         HeadlessClock::advance(ms);
@@ -142,16 +80,43 @@ protected:
         CRect r = editor()->getControl(index)->getFrameRect();
         return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
-    std::vector<HostCall> calls(VstInt32 opcode) const
-    {
-        std::vector<HostCall> found;
-        for (const HostCall& call : hostCalls())
-            if (call.opcode == opcode)
-                found.push_back(call);
-        return found;
-    }
-
     TempFolder folder;
     int parentWindow = 7;
-    std::unique_ptr<EditorTestPlugin> plugin;
+    std::unique_ptr<TestPlugin> plugin;
+};
+
+// The editor open on the default skin, with what the tests read back from it.
+class DefaultSkinTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        useDefaultSkin();
+        ASSERT_TRUE(open());
+        idle();
+    }
+    void TearDown() override
+    {
+        CSkinKnob::setSkinKnobMode(CSkinKnob::kLinearKnobMode);
+        EditorTest::TearDown();
+    }
+    std::string display() const
+    {
+        return static_cast<CTextDisplay*>(editor()->getControl(kParamDisplay))->getText();
+    }
+    std::string programName() const
+    {
+        char name[80] = {};
+        plugin->getProgramName(name);
+        return name;
+    }
+    // The values the editor sent for index since the last clear.
+    std::vector<float> sent(int index) const
+    {
+        std::vector<float> values;
+        for (const auto& [i, v] : plugin->received)
+            if (i == index)
+                values.push_back(v);
+        return values;
+    }
 };

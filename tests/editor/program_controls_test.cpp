@@ -14,15 +14,8 @@
 
 namespace {
 
-class ProgramControlsTest : public EditorTest {
+class ProgramControlsTest : public DefaultSkinTest {
 protected:
-    void SetUp() override
-    {
-        EditorTest::SetUp();
-        useDefaultSkin();
-        ASSERT_TRUE(open());
-        idle();
-    }
     CSkinSelector* types() const { return dynamic_cast<CSkinSelector*>(editor()->getControl(kMmFilterType)); }
     // Holds the selector's right (or left) arrow for ms on the scripted clock.
     void holdArrow(bool right, int ms)
@@ -41,17 +34,6 @@ protected:
         window()->click(at.h, at.v).chooseMenuEntry(entry);
         idle();
     }
-    std::string display() const
-    {
-        return static_cast<CTextDisplay*>(editor()->getControl(kParamDisplay))->getText();
-    }
-    std::string programName() const
-    {
-        char name[80] = {};
-        plugin->getProgramName(name);
-        return name;
-    }
-    float mix() const { return plugin->getEngine()->getParameter(kMasterMix); }
 };
 
 // With one factory bank: 0 reload, 1 load bank, 2 save bank, 3 load preset, 4 save preset, 5 clear.
@@ -63,14 +45,14 @@ TEST_F(ProgramControlsTest, SelectorArrowsClampAndRepeatAboutThreeTimesASecond)
     plugin->setParameter(kMmFilterType, 0.0f);
     holdArrow(true, 1100);
     EXPECT_EQ(filterIndex(), 4) << "at the press, then after 333 ms, 667 ms and 1 s";
-    EXPECT_FLOAT_EQ(plugin->getEngine()->getParameter(kMmFilterType), 0.04f);
+    EXPECT_FLOAT_EQ(value(kMmFilterType), 0.04f);
     holdArrow(true, 1500);
     EXPECT_EQ(filterIndex(), 9) << "no wrap-around past the last entry";
     holdArrow(false, 0);
     EXPECT_EQ(filterIndex(), 8) << "a click steps once";
     holdArrow(false, 4000);
     EXPECT_EQ(filterIndex(), 0);
-    EXPECT_FLOAT_EQ(plugin->getEngine()->getParameter(kMmFilterType), 0.0f);
+    EXPECT_FLOAT_EQ(value(kMmFilterType), 0.0f);
 
     // The wheel steps one entry per turn, within the entries.
     CPoint at = centreOf(kMmFilterType);
@@ -85,7 +67,7 @@ TEST_F(ProgramControlsTest, SelectorMenuChoiceSetsTheEntryOverTheCapacity)
     window()->click(at.h, at.v).chooseMenuEntry(7);
     idle();
     EXPECT_FLOAT_EQ(types()->getValue(), 0.07f);
-    EXPECT_FLOAT_EQ(plugin->getEngine()->getParameter(kMmFilterType), 0.07f);
+    EXPECT_FLOAT_EQ(value(kMmFilterType), 0.07f);
     window()->click(at.h, at.v).dismissMenu();
     idle();
     EXPECT_FLOAT_EQ(types()->getValue(), 0.07f);
@@ -120,14 +102,14 @@ TEST_F(ProgramControlsTest, GlobalMenuEntriesAndIndexArithmetic)
     window()->click(at.h, at.v, kRButton).dismissMenu();
     idle();
     EXPECT_EQ(plugin->getProgram(), 9);
-    EXPECT_FLOAT_EQ(plugin->getEngine()->getParameter(kMasterMix), 0.123f);
+    EXPECT_FLOAT_EQ(value(kMasterMix), 0.123f);
 
     // "Clear Preset" puts the current program back to its defaults.
     window()->click(at.h, at.v).chooseMenuEntry(5);
     idle();
     ProductProgram cleared;
     cleared.clear();
-    EXPECT_FLOAT_EQ(plugin->getEngine()->getParameter(kMasterMix), cleared.getValue(kMasterMix));
+    EXPECT_FLOAT_EQ(value(kMasterMix), cleared.getValue(kMasterMix));
 }
 
 TEST_F(ProgramControlsTest, ProgramSteppersRepeatAndStopAtTheEnds)
@@ -139,9 +121,7 @@ TEST_F(ProgramControlsTest, ProgramSteppersRepeatAndStopAtTheEnds)
     window()->press(r.right - 2, y).wait(700).release();
     idle();
     EXPECT_EQ(plugin->getProgram(), 3);
-    char name[80] = {};
-    plugin->getProgramName(name);
-    EXPECT_EQ(presets->getText(), std::string("4 ") + name);
+    EXPECT_EQ(presets->getText(), "4 " + programName());
     window()->press(r.left + 2, y).wait(5000).release();
     idle();
     EXPECT_EQ(plugin->getProgram(), 0);
@@ -168,14 +148,14 @@ TEST_F(ProgramControlsTest, MenusSaveClearAndLoadBackRealBankAndPresetFiles)
     ASSERT_TRUE(std::filesystem::exists(bank + ".fxb")) << "the extension is added to a bare name";
 
     choose(kClearPreset);
-    ASSERT_NE(mix(), 0.25f);
+    ASSERT_NE(value(kMasterMix), 0.25f);
     // The preset selector's "Load Bank" loads the chosen bank too.
     ScriptedFileDialog::answer(bank + ".fxb");
     choose(kLoadBank, true);
     EXPECT_EQ(ScriptedFileDialog::requests().back().title, "Load fxb File");
     EXPECT_EQ(plugin->getProgram(), 0);
     plugin->setProgram(2);
-    EXPECT_FLOAT_EQ(mix(), 0.25f) << "the saved bank brings the cleared program back";
+    EXPECT_FLOAT_EQ(value(kMasterMix), 0.25f) << "the saved bank brings the cleared program back";
 
     const std::string preset = (folder.path / "bright").string();
     ScriptedFileDialog::answer(preset);
@@ -184,7 +164,7 @@ TEST_F(ProgramControlsTest, MenusSaveClearAndLoadBackRealBankAndPresetFiles)
     choose(kClearPreset, true);
     ScriptedFileDialog::answer(preset + ".fxp");
     choose(kLoadPreset);
-    EXPECT_FLOAT_EQ(mix(), 0.25f);
+    EXPECT_FLOAT_EQ(value(kMasterMix), 0.25f);
     EXPECT_EQ(programName(), "bright");
 
     // A cancelled dialog does nothing; a file that is no bank and a missing dialog program say so, and the
@@ -196,7 +176,7 @@ TEST_F(ProgramControlsTest, MenusSaveClearAndLoadBackRealBankAndPresetFiles)
     ScriptedFileDialog::answer((folder.path / "junk.fxb").string());
     choose(kLoadBank);
     EXPECT_EQ(display(), "Bank load failed");
-    EXPECT_FLOAT_EQ(mix(), 0.25f);
+    EXPECT_FLOAT_EQ(value(kMasterMix), 0.25f);
     idle(3100);
     EXPECT_EQ(display(), "bright");
     ScriptedFileDialog::unavailable();

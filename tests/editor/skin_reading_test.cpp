@@ -180,20 +180,6 @@ TEST_F(SkinReadingTest, PagesBeyondSixtyFourAreLeftUnread)
     EXPECT_FALSE(open());
 }
 
-TEST_F(SkinReadingTest, BackgroundMissingAtConstructionMeansNoEditor)
-{
-    writeTestSkin(kSkin);
-    std::filesystem::remove(skinFolder() / "Background.png");
-    makePlugin();
-    EXPECT_FALSE(plugin->getAeffect()->flags & effFlagsHasEditor) << "the host shows its own view instead";
-    ERect* rect = nullptr;
-    ASSERT_TRUE(editor()->getRect(&rect));
-    EXPECT_EQ(rect->right, 0);
-    EXPECT_EQ(rect->bottom, 0);
-    writeBackground();
-    EXPECT_FALSE(open());
-}
-
 TEST_F(SkinReadingTest, ReopenReadsTheSkinAgain)
 {
     writeTestSkin(kSkin);

@@ -19,19 +19,14 @@ CBitmap* numberedStrip(int32_t frames, int32_t width, int32_t frameHeight)
 TEST(CAnimKnob, FrameIndexLandsEveryExactStepOnItsFrameAndClampsOutsideValues)
 {
     CAnimKnob knob(CRect(0, 0, 10, 10), nullptr, 0, 61, 10, nullptr);
-    knob.setValue(0.0f);
-    EXPECT_EQ(knob.frameIndex(), 0);
-    knob.setValue(0.5f);
-    EXPECT_EQ(knob.frameIndex(), 30);
-    knob.setValue(1.0f);
-    EXPECT_EQ(knob.frameIndex(), 60);
-    knob.setValue(-0.25f);
-    EXPECT_EQ(knob.frameIndex(), 0);
-    knob.setValue(1.5f);
-    EXPECT_EQ(knob.frameIndex(), 60);
     for (int k = 0; k <= 60; ++k) {
         knob.setValue(float(k) / 60.0f);
         ASSERT_EQ(knob.frameIndex(), k);
+    }
+    const std::pair<float, int> outside[] = {{0.5f, 30}, {-0.25f, 0}, {1.5f, 60}};
+    for (const auto& [value, frame] : outside) {
+        knob.setValue(value);
+        EXPECT_EQ(knob.frameIndex(), frame) << value;
     }
     knob.setInverseBitmap(true);
     knob.setValue(0.0f);
@@ -43,8 +38,11 @@ TEST(CAnimKnob, FrameIndexLandsEveryExactStepOnItsFrameAndClampsOutsideValues)
 TEST(CAnimKnob, DrawsTheChosenFrameAndAStripShorterThanAFrameDrawsOnlyWhatItHas)
 {
     CBitmap* strip = numberedStrip(61, 10, 10);
+    CBitmap* stub = numberedStrip(1, 10, 4);
     CAnimKnob knob(CRect(2, 2, 12, 12), nullptr, 0, 61, 10, strip);
+    CAnimKnob shortKnob(CRect(2, 2, 12, 12), nullptr, 0, 3, 10, stub);
     strip->dropReference();
+    stub->dropReference();
     PixelBuffer target(14, 14, 0xff000000u);
     CDrawContext context(nullptr, &target);
     knob.setValue(0.5f);
@@ -52,9 +50,6 @@ TEST(CAnimKnob, DrawsTheChosenFrameAndAStripShorterThanAFrameDrawsOnlyWhatItHas)
     EXPECT_EQ(target.pixel(7, 7), PixelBuffer::pack(30, 0, 0, 255));
     EXPECT_FALSE(knob.isDirty());
 
-    CBitmap* stub = numberedStrip(1, 10, 4);
-    CAnimKnob shortKnob(CRect(2, 2, 12, 12), nullptr, 0, 3, 10, stub);
-    stub->dropReference();
     PixelBuffer other(14, 14, 0xff000000u);
     CDrawContext otherContext(nullptr, &other);
     shortKnob.setValue(1.0f);
@@ -66,90 +61,75 @@ TEST(CAnimKnob, DrawsTheChosenFrameAndAStripShorterThanAFrameDrawsOnlyWhatItHas)
     EXPECT_EQ(other.pixel(7, 7), 0xff000000u);
 }
 
-class VuMeterTest : public ::testing::Test {
-protected:
-    void SetUp() override
+const uint32_t kLit = PixelBuffer::pack(255, 0, 0, 255);
+const uint32_t kUnlit = PixelBuffer::pack(0, 0, 80, 255);
+
+// A meter of 100 pixels along its axis, lit red over dark blue.
+struct Meter {
+    explicit Meter(int32_t segments, int32_t style = CVuMeter::kVertical)
+        : size(style == CVuMeter::kVertical ? CRect(0, 0, 4, 100) : CRect(0, 0, 100, 4)),
+          on(size.width(), size.height()), off(size.width(), size.height()),
+          meter(size, &on, &off, segments, style), target(size.width(), size.height(), 0xff000000u)
     {
-        on = new CBitmap(4, 100);
-        on->getPixels().fill(CRect(0, 0, 4, 100), PixelBuffer::pack(255, 0, 0, 255), on->getPixels().bounds());
-        off = new CBitmap(4, 100);
-        off->getPixels().fill(CRect(0, 0, 4, 100), PixelBuffer::pack(0, 0, 80, 255), off->getPixels().bounds());
+        on.getPixels().fill(size, kLit, size);
+        off.getPixels().fill(size, kUnlit, size);
     }
-    void TearDown() override
+    int32_t lit(float value)
     {
-        on->dropReference();
-        off->dropReference();
+        meter.setValue(value);
+        return drawn();
     }
-    int32_t litRows()
+    int32_t drawn()
     {
-        int32_t lit = 0;
-        for (int32_t y = 0; y < 100; ++y)
-            lit += target.pixel(1, y) == PixelBuffer::pack(255, 0, 0, 255);
-        return lit;
+        CDrawContext context(nullptr, &target);
+        meter.draw(&context);
+        int32_t count = 0;
+        for (int32_t i = 0; i < 100; ++i)
+            count += (size.height() == 100 ? target.pixel(1, i) : target.pixel(i, 1)) == kLit;
+        return count;
     }
-    CBitmap* on = nullptr;
-    CBitmap* off = nullptr;
-    PixelBuffer target{4, 100, 0xff000000u};
+    CRect size;
+    CBitmap on, off;
+    CVuMeter meter;
+    PixelBuffer target;
 };
 
-TEST_F(VuMeterTest, QuantisesToItsSegmentsLitFromTheBottom)
+TEST(CVuMeter, QuantisesToItsSegmentsLitFromTheBottomOrTheLeft)
 {
-    CVuMeter meter(CRect(0, 0, 4, 100), on, off, 10);
-    CDrawContext context(nullptr, &target);
-    meter.setValue(0.44f);
-    meter.draw(&context);
-    EXPECT_EQ(litRows(), 40);
-    EXPECT_EQ(target.pixel(1, 99), PixelBuffer::pack(255, 0, 0, 255));
-    EXPECT_EQ(target.pixel(1, 0), PixelBuffer::pack(0, 0, 80, 255));
-    meter.setValue(0.45f);
-    meter.draw(&context);
-    EXPECT_EQ(litRows(), 50);
-    CVuMeter segments31(CRect(0, 0, 4, 100), on, off, 31);
-    EXPECT_EQ(segments31.litLength(1.0f), 100);
-    EXPECT_EQ(segments31.litLength(0.0f), 0);
-    EXPECT_EQ(segments31.litLength(0.5f), int32_t(float(16) / 31.0f * 100.0f));
+    Meter vertical(10);
+    EXPECT_EQ(vertical.lit(0.44f), 40);
+    EXPECT_EQ(vertical.target.pixel(1, 99), kLit);
+    EXPECT_EQ(vertical.target.pixel(1, 0), kUnlit);
+    EXPECT_EQ(vertical.lit(0.45f), 50);
+    Meter segments31(31);
+    EXPECT_EQ(segments31.meter.litLength(1.0f), 100);
+    EXPECT_EQ(segments31.meter.litLength(0.0f), 0);
+    EXPECT_EQ(segments31.meter.litLength(0.5f), int32_t(float(16) / 31.0f * 100.0f));
+
+    Meter horizontal(4, CVuMeter::kHorizontal);
+    EXPECT_EQ(horizontal.lit(0.5f), 50);
+    EXPECT_EQ(horizontal.target.pixel(49, 1), kLit);
+    // Drawn through an off-screen picture it looks the same.
+    Meter buffered(4, CVuMeter::kHorizontal);
+    buffered.meter.setUseOffscreen(true);
+    buffered.lit(0.5f);
+    for (int x = 0; x < 100; ++x)
+        ASSERT_EQ(buffered.target.pixel(x, 1), horizontal.target.pixel(x, 1));
 }
 
-TEST_F(VuMeterTest, FallsByATenthPerRedrawAndRisesAtOnce)
+TEST(CVuMeter, FallsByATenthPerRedrawAndRisesAtOnce)
 {
-    CVuMeter meter(CRect(0, 0, 4, 100), on, off, 10);
-    CDrawContext context(nullptr, &target);
-    meter.setValue(1.0f);
-    meter.draw(&context);
-    EXPECT_EQ(litRows(), 100);
-    meter.setValue(0.0f);
+    Meter m(10);
+    EXPECT_EQ(m.lit(1.0f), 100);
+    m.meter.setValue(0.0f);
     std::vector<int32_t> lit;
     for (int i = 0; i < 11; ++i) {
-        EXPECT_TRUE(meter.isDirty() || i == 10);
-        meter.draw(&context);
-        lit.push_back(litRows());
+        EXPECT_TRUE(m.meter.isDirty() || i == 10);
+        lit.push_back(m.drawn());
     }
     EXPECT_EQ(lit, (std::vector<int32_t>{90, 80, 70, 60, 50, 40, 30, 20, 10, 0, 0}));
-    EXPECT_FALSE(meter.isDirty());
-    meter.setValue(0.7f);
-    meter.draw(&context);
-    EXPECT_EQ(litRows(), 70);
-}
-
-TEST_F(VuMeterTest, HorizontalMetersLightFromTheLeftAndOffScreenDrawingLooksTheSame)
-{
-    PixelBuffer direct(100, 4, 0xff000000u), viaOffscreen(100, 4, 0xff000000u);
-    CBitmap wideOn(100, 4), wideOff(100, 4);
-    wideOn.getPixels().fill(CRect(0, 0, 100, 4), PixelBuffer::pack(255, 0, 0, 255), CRect(0, 0, 100, 4));
-    wideOff.getPixels().fill(CRect(0, 0, 100, 4), PixelBuffer::pack(0, 0, 80, 255), CRect(0, 0, 100, 4));
-    CVuMeter meter(CRect(0, 0, 100, 4), &wideOn, &wideOff, 4, CVuMeter::kHorizontal);
-    meter.setValue(0.5f);
-    CDrawContext first(nullptr, &direct);
-    meter.draw(&first);
-    EXPECT_EQ(direct.pixel(49, 1), PixelBuffer::pack(255, 0, 0, 255));
-    EXPECT_EQ(direct.pixel(50, 1), PixelBuffer::pack(0, 0, 80, 255));
-    CVuMeter buffered(CRect(0, 0, 100, 4), &wideOn, &wideOff, 4, CVuMeter::kHorizontal);
-    buffered.setUseOffscreen(true);
-    buffered.setValue(0.5f);
-    CDrawContext second(nullptr, &viaOffscreen);
-    buffered.draw(&second);
-    for (int x = 0; x < 100; ++x)
-        ASSERT_EQ(direct.pixel(x, 1), viaOffscreen.pixel(x, 1));
+    EXPECT_FALSE(m.meter.isDirty());
+    EXPECT_EQ(m.lit(0.7f), 70);
 }
 
 }  // namespace

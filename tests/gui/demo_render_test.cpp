@@ -63,20 +63,32 @@ CBitmap* knobStrip(int32_t frames, int32_t side)
     return strip;
 }
 
+// A rounded rectangle of one colour, anti-aliased.
 CBitmap* filled(int32_t width, int32_t height, CColor color, int32_t radius)
 {
     auto* bitmap = new CBitmap(width, height);
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
-            float cx = std::min(float(x) + 0.5f, std::max(float(radius), std::min(float(x) + 0.5f, float(width - radius))));
-            float cy = std::min(float(y) + 0.5f, std::max(float(radius), std::min(float(y) + 0.5f, float(height - radius))));
-            cx = std::max(float(radius), std::min(cx, float(width - radius)));
-            cy = std::max(float(radius), std::min(cy, float(height - radius)));
+            float cx = std::clamp(float(x) + 0.5f, float(radius), float(width - radius));
+            float cy = std::clamp(float(y) + 0.5f, float(radius), float(height - radius));
             float dx = float(x) + 0.5f - cx, dy = float(y) + 0.5f - cy;
             paint(bitmap->getPixels(), x, y, color, coverage(float(radius) - std::sqrt(dx * dx + dy * dy)));
         }
     }
     return bitmap;
+}
+
+// A button's strip: the released face above the pressed one (both taken over).
+CBitmap* stacked(CBitmap* released, CBitmap* pressed)
+{
+    auto* strip = new CBitmap(released->getWidth(), released->getHeight() * 2);
+    CRect face(0, 0, released->getWidth(), released->getHeight());
+    strip->getPixels().copy(released->getPixels(), face, CPoint(), strip->getPixels().bounds());
+    face.offset(0, released->getHeight());
+    strip->getPixels().copy(pressed->getPixels(), face, CPoint(), strip->getPixels().bounds());
+    released->dropReference();
+    pressed->dropReference();
+    return strip;
 }
 
 CBitmap* background(int32_t width, int32_t height)
@@ -101,13 +113,8 @@ TEST_F(ToolkitTest, DemoSceneRendersTheControlsIntoAPng)
     auto* knobB = add(new CAnimKnob(CRect(120, 50, 184, 114), &listener, 2, 61, 64, strip));
     strip->dropReference();
 
-    auto* ledStrip = new CBitmap(24, 48);
-    CBitmap* ledOff = filled(24, 24, CColor{60, 30, 20, 255}, 12);
-    CBitmap* ledOn = filled(24, 24, CColor{255, 120, 30, 255}, 12);
-    ledStrip->getPixels().copy(ledOff->getPixels(), CRect(0, 0, 24, 24), CPoint(), ledStrip->getPixels().bounds());
-    ledStrip->getPixels().copy(ledOn->getPixels(), CRect(0, 24, 24, 48), CPoint(), ledStrip->getPixels().bounds());
-    ledOff->dropReference();
-    ledOn->dropReference();
+    CBitmap* ledStrip
+        = stacked(filled(24, 24, CColor{60, 30, 20, 255}, 12), filled(24, 24, CColor{255, 120, 30, 255}, 12));
     auto* power = add(new COnOffButton(CRect(50, 150, 74, 174), &listener, 3, ledStrip));
     ledStrip->dropReference();
 
@@ -131,13 +138,8 @@ TEST_F(ToolkitTest, DemoSceneRendersTheControlsIntoAPng)
     auto* meter = add(new CVuMeter(CRect(300, 40, 312, 180), meterOn, meterOff, 20));
     meterOn->dropReference();
     meterOff->dropReference();
-    auto* kickStrip = new CBitmap(24, 48);
-    CBitmap* kickUp = filled(24, 24, CColor{90, 90, 100, 255}, 5);
-    CBitmap* kickDown = filled(24, 24, CColor{230, 230, 240, 255}, 5);
-    kickStrip->getPixels().copy(kickUp->getPixels(), CRect(0, 0, 24, 24), CPoint(), kickStrip->getPixels().bounds());
-    kickStrip->getPixels().copy(kickDown->getPixels(), CRect(0, 24, 24, 48), CPoint(), kickStrip->getPixels().bounds());
-    kickUp->dropReference();
-    kickDown->dropReference();
+    CBitmap* kickStrip
+        = stacked(filled(24, 24, CColor{90, 90, 100, 255}, 5), filled(24, 24, CColor{230, 230, 240, 255}, 5));
     add(new CKickButton(CRect(120, 150, 144, 174), &listener, 5, 24, kickStrip));
     kickStrip->dropReference();
 
@@ -162,7 +164,8 @@ TEST_F(ToolkitTest, DemoSceneRendersTheControlsIntoAPng)
     frame->paintDirtyViews();
 
     // The menu a right click would open, drawn as the user sees it above the window.
-    auto* menu = new COptionMenu(CRect(), &listener, 6, nullptr, COptionMenu::kNoDrawStyle | COptionMenu::kCheckCurrentStyle);
+    auto* menu = new COptionMenu(CRect(), &listener, 6, nullptr,
+                                 COptionMenu::kNoDrawStyle | COptionMenu::kCheckCurrentStyle);
     for (const char* text : {"Display Value", "MIDI Learn", "-", "Linear", "Circular"})
         menu->addEntry(text);
     menu->setCurrent(3);

@@ -30,175 +30,116 @@ PixelBuffer decoded(const PngRecipe& recipe)
     return pixels;
 }
 
-std::string tempPath(const char* name)
+PngRecipe recipe(int width, int colorType, int bitDepth, std::vector<uint8_t> row)
 {
-    return std::string(RAVENSOOT_BINARY_DIR) + "/" + name;
+    PngRecipe r;
+    r.width = width;
+    r.colorType = colorType;
+    r.bitDepth = bitDepth;
+    r.rows = {std::move(row)};
+    return r;
 }
 
-TEST(PngDecoder, RgbaIsPremultipliedWithTruncationAndTransparentPixelsBecomeZero)
+TEST(PngDecoder, EveryColourTypeDecodesToPremultipliedPixels)
 {
-    PngRecipe recipe;
-    recipe.width = 4;
-    recipe.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
-    recipe.rows = {{200, 100, 50, 128, 255, 255, 255, 255, 90, 80, 70, 0, 1, 2, 3, 1}};
-    PixelBuffer pixels = decoded(recipe);
-    ASSERT_EQ(pixels.width(), 4);
-    EXPECT_EQ(pixels.pixel(0, 0), expected(200, 100, 50, 128));
-    // Opaque white loses a step to the ÷256 rule; it is kept as designed.
-    EXPECT_EQ(pixels.pixel(1, 0), PixelBuffer::pack(254, 254, 254, 255));
-    EXPECT_EQ(pixels.pixel(2, 0), 0u);
-    EXPECT_EQ(pixels.pixel(3, 0), expected(1, 2, 3, 1));
+    struct Case {
+        const char* what;
+        PngRecipe image;
+        std::vector<uint32_t> pixels;
+    };
+    std::vector<Case> cases = {
+        // Opaque white loses a step to the ÷256 rule (kept as designed); a transparent pixel becomes 0.
+        {"RGBA",
+         recipe(4, PNG_COLOR_TYPE_RGB_ALPHA, 8, {200, 100, 50, 128, 255, 255, 255, 255, 90, 80, 70, 0, 1, 2, 3, 1}),
+         {expected(200, 100, 50, 128), PixelBuffer::pack(254, 254, 254, 255), 0, expected(1, 2, 3, 1)}},
+        {"RGB gets an opaque alpha", recipe(2, PNG_COLOR_TYPE_RGB, 8, {10, 20, 30, 250, 251, 252}),
+         {expected(10, 20, 30, 255), expected(250, 251, 252, 255)}},
+        {"2-bit grey is scaled to 8 bits", recipe(4, PNG_COLOR_TYPE_GRAY, 2, {0x1b}),
+         {expected(0, 0, 0, 255), expected(85, 85, 85, 255), expected(170, 170, 170, 255),
+          expected(255, 255, 255, 255)}},
+        {"grey with alpha", recipe(2, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {200, 100, 33, 255}),
+         {expected(200, 200, 200, 100), expected(33, 33, 33, 255)}},
+        {"16 bits keep their high byte",
+         recipe(1, PNG_COLOR_TYPE_RGB_ALPHA, 16, {0x12, 0xab, 0x80, 0xff, 0xfe, 0x01, 0xc0, 0x00}),
+         {expected(0x12, 0x80, 0xfe, 0xc0)}},
+    };
+    Case palette{"palette with a transparency chunk", recipe(4, PNG_COLOR_TYPE_PALETTE, 4, {0x01, 0x23}),
+                 {expected(255, 0, 0, 255), expected(0, 255, 0, 128), 0, expected(100, 150, 200, 255)}};
+    palette.image.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {100, 150, 200}};
+    palette.image.paletteAlpha = {255, 128, 0}; // the fourth entry has no alpha given: opaque
+    Case greyKey{"grey colour key", recipe(2, PNG_COLOR_TYPE_GRAY, 8, {7, 8}), {0, expected(8, 8, 8, 255)}};
+    greyKey.image.colorKey = true;
+    greyKey.image.key.gray = 7;
+    Case rgbKey{"RGB colour key", recipe(2, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 1, 2, 4}), {0, expected(1, 2, 4, 255)}};
+    rgbKey.image.colorKey = true;
+    rgbKey.image.key.red = 1;
+    rgbKey.image.key.green = 2;
+    rgbKey.image.key.blue = 3;
+    cases.insert(cases.end(), {palette, greyKey, rgbKey});
+
+    for (const Case& c : cases) {
+        PixelBuffer pixels = decoded(c.image);
+        ASSERT_EQ(pixels.width(), int32_t(c.pixels.size())) << c.what;
+        for (size_t x = 0; x < c.pixels.size(); ++x)
+            EXPECT_EQ(pixels.pixel(int32_t(x), 0), c.pixels[x]) << c.what << ", pixel " << x;
+    }
 }
 
-TEST(PngDecoder, RgbWithoutAlphaGetsAnOpaqueAlphaAndRowsStayTopDown)
+TEST(PngDecoder, InterlacedImagesDecodeLikePlainOnesWithRowsTopDown)
 {
-    PngRecipe recipe;
-    recipe.width = 2;
-    recipe.height = 2;
-    recipe.rows = {{10, 20, 30, 40, 50, 60}, {70, 80, 90, 250, 251, 252}};
-    PixelBuffer pixels = decoded(recipe);
-    EXPECT_EQ(pixels.pixel(0, 0), expected(10, 20, 30, 255));
-    EXPECT_EQ(pixels.pixel(1, 0), expected(40, 50, 60, 255));
-    EXPECT_EQ(pixels.pixel(0, 1), expected(70, 80, 90, 255));
-    EXPECT_EQ(pixels.pixel(1, 1), expected(250, 251, 252, 255));
-}
-
-TEST(PngDecoder, PaletteWithTransparencyChunkExpandsToColoursAndAlpha)
-{
-    PngRecipe recipe;
-    recipe.width = 4;
-    recipe.colorType = PNG_COLOR_TYPE_PALETTE;
-    recipe.bitDepth = 4;
-    recipe.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {100, 150, 200}};
-    recipe.paletteAlpha = {255, 128, 0};  // the fourth entry has no alpha given: opaque
-    recipe.rows = {{0x01, 0x23}};
-    PixelBuffer pixels = decoded(recipe);
-    EXPECT_EQ(pixels.pixel(0, 0), expected(255, 0, 0, 255));
-    EXPECT_EQ(pixels.pixel(1, 0), expected(0, 255, 0, 128));
-    EXPECT_EQ(pixels.pixel(2, 0), 0u);
-    EXPECT_EQ(pixels.pixel(3, 0), expected(100, 150, 200, 255));
-}
-
-TEST(PngDecoder, LowBitGreyIsScaledToEightBitsAndSpreadToThreeChannels)
-{
-    PngRecipe recipe;
-    recipe.width = 4;
-    recipe.colorType = PNG_COLOR_TYPE_GRAY;
-    recipe.bitDepth = 2;
-    recipe.rows = {{0x1b}};  // levels 0, 1, 2, 3
-    PixelBuffer pixels = decoded(recipe);
-    EXPECT_EQ(pixels.pixel(0, 0), expected(0, 0, 0, 255));
-    EXPECT_EQ(pixels.pixel(1, 0), expected(85, 85, 85, 255));
-    EXPECT_EQ(pixels.pixel(2, 0), expected(170, 170, 170, 255));
-    EXPECT_EQ(pixels.pixel(3, 0), expected(255, 255, 255, 255));
-}
-
-TEST(PngDecoder, GreyWithAlphaAndGreyColourKey)
-{
-    PngRecipe withAlpha;
-    withAlpha.width = 2;
-    withAlpha.colorType = PNG_COLOR_TYPE_GRAY_ALPHA;
-    withAlpha.rows = {{200, 100, 33, 255}};
-    PixelBuffer pixels = decoded(withAlpha);
-    EXPECT_EQ(pixels.pixel(0, 0), expected(200, 200, 200, 100));
-    EXPECT_EQ(pixels.pixel(1, 0), expected(33, 33, 33, 255));
-
-    PngRecipe keyed;
-    keyed.width = 2;
-    keyed.colorType = PNG_COLOR_TYPE_GRAY;
-    keyed.colorKey = true;
-    keyed.key.gray = 7;
-    keyed.rows = {{7, 8}};
-    pixels = decoded(keyed);
-    EXPECT_EQ(pixels.pixel(0, 0), 0u);
-    EXPECT_EQ(pixels.pixel(1, 0), expected(8, 8, 8, 255));
-}
-
-TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByteAndRgbColourKeyBecomesTransparent)
-{
-    PngRecipe deep;
-    deep.width = 1;
-    deep.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
-    deep.bitDepth = 16;
-    deep.rows = {{0x12, 0xab, 0x80, 0xff, 0xfe, 0x01, 0xc0, 0x00}};
-    PixelBuffer pixels = decoded(deep);
-    EXPECT_EQ(pixels.pixel(0, 0), expected(0x12, 0x80, 0xfe, 0xc0));
-
-    PngRecipe keyed;
-    keyed.width = 2;
-    keyed.colorKey = true;
-    keyed.key.red = 1;
-    keyed.key.green = 2;
-    keyed.key.blue = 3;
-    keyed.rows = {{1, 2, 3, 1, 2, 4}};
-    pixels = decoded(keyed);
-    EXPECT_EQ(pixels.pixel(0, 0), 0u);
-    EXPECT_EQ(pixels.pixel(1, 0), expected(1, 2, 4, 255));
-}
-
-TEST(PngDecoder, InterlacedImagesDecodeLikePlainOnes)
-{
-    PngRecipe recipe;
-    recipe.width = 9;
-    recipe.height = 9;
-    recipe.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    PngRecipe image;
+    image.width = 9;
+    image.height = 9;
+    image.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
     for (int y = 0; y < 9; ++y) {
         std::vector<uint8_t> row;
         for (int x = 0; x < 9; ++x)
             row.insert(row.end(), {uint8_t(x * 20), uint8_t(y * 20), uint8_t(x * y), uint8_t(100 + x + y)});
-        recipe.rows.push_back(row);
+        image.rows.push_back(row);
     }
-    PixelBuffer plain = decoded(recipe);
-    recipe.interlaced = true;
-    PixelBuffer interlaced = decoded(recipe);
+    PixelBuffer plain = decoded(image);
+    image.interlaced = true;
+    PixelBuffer interlaced = decoded(image);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x)
             ASSERT_EQ(plain.pixel(x, y), interlaced.pixel(x, y));
+    EXPECT_EQ(plain.pixel(8, 1), expected(160, 20, 8, 109));
     EXPECT_EQ(plain.pixel(8, 8), expected(160, 160, 64, 116));
 }
 
 TEST(PngDecoder, SidesAbove8192AreRefusedAndUpTo8192Accepted)
 {
-    auto oneRow = [](int width) {
-        PngRecipe recipe;
-        recipe.width = width;
-        recipe.colorType = PNG_COLOR_TYPE_GRAY;
-        recipe.rows = {std::vector<uint8_t>(size_t(width), 9)};
-        return recipe;
-    };
     PixelBuffer pixels;
-    std::vector<uint8_t> wide = encodePng(oneRow(8193));
-    EXPECT_FALSE(PngDecoder::decode(wide.data(), wide.size(), pixels));
-    EXPECT_TRUE(pixels.empty());
-    PngRecipe tall;
+    for (int width : {8193, 8192}) {
+        std::vector<uint8_t> row(size_t(width), 9);
+        std::vector<uint8_t> file = encodePng(recipe(width, PNG_COLOR_TYPE_GRAY, 8, row));
+        EXPECT_EQ(PngDecoder::decode(file.data(), file.size(), pixels), width == 8192);
+        EXPECT_EQ(pixels.width(), width == 8192 ? 8192 : 0);
+    }
+    PngRecipe tall = recipe(1, PNG_COLOR_TYPE_GRAY, 8, {9});
     tall.height = 8193;
-    tall.colorType = PNG_COLOR_TYPE_GRAY;
     tall.rows.assign(8193, std::vector<uint8_t>(1, 9));
     std::vector<uint8_t> tallFile = encodePng(tall);
     EXPECT_FALSE(PngDecoder::decode(tallFile.data(), tallFile.size(), pixels));
-    std::vector<uint8_t> widest = encodePng(oneRow(8192));
-    EXPECT_TRUE(PngDecoder::decode(widest.data(), widest.size(), pixels));
-    EXPECT_EQ(pixels.width(), 8192);
 }
 
 TEST(PngDecoder, TruncatedOrForeignDataFailsAndLeavesABitmapThatDrawsNothing)
 {
-    PngRecipe recipe;
-    recipe.width = 3;
-    recipe.height = 3;
-    recipe.rows.assign(3, std::vector<uint8_t>(9, 77));
-    std::vector<uint8_t> file = encodePng(recipe);
+    PngRecipe image = recipe(3, PNG_COLOR_TYPE_RGB, 8, std::vector<uint8_t>(9, 77));
+    image.height = 3;
+    image.rows.assign(3, std::vector<uint8_t>(9, 77));
+    std::vector<uint8_t> file = encodePng(image);
     std::vector<uint8_t> cut(file.begin(), file.begin() + long(file.size() - 20));
-    CBitmap bitmap;
-    EXPECT_FALSE(bitmap.loadFromMemory(cut.data(), cut.size()));
-    EXPECT_FALSE(bitmap.isLoaded());
-    const char text[] = "GIF89a not a png at all";
-    EXPECT_FALSE(bitmap.loadFromMemory(reinterpret_cast<const uint8_t*>(text), sizeof(text)));
-    EXPECT_FALSE(bitmap.loadFromMemory(nullptr, 0));
     // A bad CRC is as fatal as a short file.
     std::vector<uint8_t> corrupt = file;
     corrupt[45] ^= 0x55;
+    const std::string text = "GIF89a not a png at all";
+    CBitmap bitmap;
+    EXPECT_FALSE(bitmap.loadFromMemory(cut.data(), cut.size()));
+    EXPECT_FALSE(bitmap.loadFromMemory(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    EXPECT_FALSE(bitmap.loadFromMemory(nullptr, 0));
     EXPECT_FALSE(bitmap.loadFromMemory(corrupt.data(), corrupt.size()));
+    EXPECT_FALSE(bitmap.isLoaded());
 
     PixelBuffer target(4, 4, 0x11223344u);
     CDrawContext context(nullptr, &target);
@@ -210,15 +151,14 @@ TEST(PngDecoder, TruncatedOrForeignDataFailsAndLeavesABitmapThatDrawsNothing)
 
 TEST(PngDecoder, FilesLoadAndAFailedLoadKeepsThePreviousPixels)
 {
-    PixelBuffer picture(3, 2, PixelBuffer::pack(10, 20, 30, 255));
-    std::string path = tempPath("png_decoder_roundtrip.png");
-    ASSERT_TRUE(PngWriter::write(picture, path));
+    std::string path = std::string(RAVENSOOT_BINARY_DIR) + "/png_decoder_roundtrip.png";
+    ASSERT_TRUE(PngWriter::write(PixelBuffer(3, 2, PixelBuffer::pack(10, 20, 30, 255)), path));
     CBitmap bitmap(path.c_str());
     ASSERT_TRUE(bitmap.isLoaded());
     EXPECT_EQ(bitmap.getWidth(), 3);
     EXPECT_EQ(bitmap.getHeight(), 2);
     EXPECT_EQ(bitmap.getPixels().pixel(2, 1), expected(10, 20, 30, 255));
-    EXPECT_FALSE(bitmap.loadFromFile(tempPath("no_such_image.png").c_str()));
+    EXPECT_FALSE(bitmap.loadFromFile((path + ".missing").c_str()));
     EXPECT_EQ(bitmap.getWidth(), 3);
     std::remove(path.c_str());
 }

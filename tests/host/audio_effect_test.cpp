@@ -1,6 +1,7 @@
 // The interface layer on its own: trampolines, request routing, host-buffer bounds and the editor seam.
 #include "host/aeff_editor.h"
 #include "host/audio_effect_x.h"
+#include "plugin_test_host.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +11,9 @@
 
 namespace {
 
-std::vector<VstInt32> hostOpcodes;
-std::vector<float> hostOpts;
-
-VstIntPtr recordingHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float opt)
-{
-    hostOpcodes.push_back(opcode);
-    hostOpts.push_back(opt);
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
 class ProbeEffect : public AudioEffectX {
 public:
-    explicit ProbeEffect(bool* destroyed = nullptr) : AudioEffectX(&recordingHost, 4, 3), destroyed(destroyed)
+    explicit ProbeEffect(bool* destroyed = nullptr) : AudioEffectX(&InProcessHost::callback, 4, 3), destroyed(destroyed)
     { }
     ~ProbeEffect() override
     {
@@ -72,17 +63,11 @@ public:
         knobMode = mode;
         return true;
     }
-    bool onWheel(float distance) override
-    {
-        wheel = distance;
-        return distance > 0.0f;
-    }
 
     ERect rect;
     void* openedWith = nullptr;
     VstKeyCode lastKey{};
     int knobMode = -1;
-    float wheel = 0.0f;
 };
 
 VstIntPtr dispatch(AEffect* e, VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
@@ -104,14 +89,6 @@ template <typename Member> long slotOf(Member member)
 }
 
 } // namespace
-
-TEST(AudioEffect, CloseDestroysTheObjectAndAnswersOne)
-{
-    bool destroyed = false;
-    ProbeEffect* effect = new ProbeEffect(&destroyed);
-    EXPECT_EQ(dispatch(effect->getAeffect(), effClose), 1);
-    EXPECT_TRUE(destroyed);
-}
 
 TEST(AudioEffect, TextsToTheHostAreBoundedAndHostTextsAreReadOnlyToTheirEnd)
 {
@@ -143,23 +120,24 @@ TEST(AudioEffect, TextsToTheHostAreBoundedAndHostTextsAreReadOnlyToTheirEnd)
 TEST(AudioEffect, AutomationReachesTheHostOnlyForItsParametersWithTheHeldValue)
 {
     ProbeEffect effect;
-    hostOpcodes.clear();
-    hostOpts.clear();
+    InProcessHost::requests().clear();
     effect.setParameterAutomated(1, 0.95f);
     effect.setParameterAutomated(4, 0.5f); // beyond the host's three parameters
     effect.beginEdit(2);
     effect.endEdit(3);
     effect.endEdit(-1);
-    ASSERT_EQ(hostOpcodes.size(), 2u);
-    EXPECT_EQ(hostOpcodes[0], audioMasterAutomate);
-    EXPECT_EQ(hostOpts[0], 0.8f);
-    EXPECT_EQ(hostOpcodes[1], audioMasterBeginEdit);
+    std::vector<HostCall> calls = InProcessHost::requests();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].opcode, audioMasterAutomate);
+    EXPECT_EQ(calls[0].opt, 0.8f);
+    EXPECT_EQ(calls[1].opcode, audioMasterBeginEdit);
     EXPECT_EQ(effect.values[4], 0.5f);
 }
 
-TEST(AudioEffect, EditorSeamRoutesRequestsAndIsDeletedWithThePlugin)
+TEST(AudioEffect, EditorSeamRoutesRequestsAndCloseDeletesBoth)
 {
-    ProbeEffect* effect = new ProbeEffect;
+    bool destroyed = false;
+    ProbeEffect* effect = new ProbeEffect(&destroyed);
     AEffect* e = effect->getAeffect();
     ProbeEditor* editor = new ProbeEditor(effect);
     EXPECT_EQ(effect->getEditor(), editor);
@@ -183,6 +161,7 @@ TEST(AudioEffect, EditorSeamRoutesRequestsAndIsDeletedWithThePlugin)
     EXPECT_EQ(e->flags & effFlagsHasEditor, 0);
     effect->setEditor(editor);
     EXPECT_EQ(dispatch(e, effClose), 1); // the basic layer deletes the remaining editor
+    EXPECT_TRUE(destroyed);
 }
 
 TEST(AudioEffect, VirtualOperationsKeepTheirSlotOrder)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "module_copy.h"
-#include "vst_host/vst_module.h"
+#include "tools/vst_hosting/vst_module.h"
 
 inline const VstModule& builtModule()
 {

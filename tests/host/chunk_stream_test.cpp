@@ -4,48 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <sys/stat.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
+#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace {
 
-std::string scratchFolder(const char* name)
+std::string bytes(std::initializer_list<unsigned char> list)
 {
-    std::string folder = std::string(RAVENSOOT_BINARY_DIR) + "/test_scratch/" + name;
-    std::string command = "rm -rf '" + folder + "' && mkdir -p '" + folder + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    return folder;
-}
-
-std::vector<unsigned char> fileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-int entriesIn(const std::string& folder)
-{
-    int n = 0;
-    DIR* dir = opendir(folder.c_str());
-    while (dirent* e = dir ? readdir(dir) : nullptr)
-        n += std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0;
-    if (dir)
-        closedir(dir);
-    return n;
+    return std::string(list.begin(), list.end());
 }
 
 } // namespace
@@ -107,19 +77,17 @@ TEST(ChunkStream, ReadsStopAtTheEndOfTheData)
 
 TEST(ChunkStream, FileWriteReplacesTheTargetOnlyWhenComplete)
 {
-    std::string folder = scratchFolder("chunk_stream_write");
-    std::string path = folder + "/bank.fxb";
-    writeFile(path, {1, 2, 3});
-
+    TempFolder folder("chunk-stream-write");
+    std::string path = folder.file("bank.fxb");
+    folder.write("bank.fxb", bytes({1, 2, 3}));
     {
         ChunkStream out;
         ASSERT_TRUE(out.openFileWrite(path.c_str()));
         out.writeInt32(5);
-        EXPECT_EQ(fileBytes(path), (std::vector<unsigned char>{1, 2, 3})) << "target replaced before close";
+        EXPECT_EQ(folder.read("bank.fxb"), bytes({1, 2, 3})) << "target replaced before close";
         EXPECT_TRUE(out.close());
     }
-    EXPECT_EQ(fileBytes(path), (std::vector<unsigned char>{5, 0, 0, 0}));
-
+    EXPECT_EQ(folder.read("bank.fxb"), bytes({5, 0, 0, 0}));
     {
         // Overflowing the stream is a failed write: the old file stays.
         ChunkStream out;
@@ -134,28 +102,24 @@ TEST(ChunkStream, FileWriteReplacesTheTargetOnlyWhenComplete)
         ASSERT_TRUE(out.openFileWrite(path.c_str()));
         out.writeInt32(7);
     }
-    EXPECT_EQ(fileBytes(path), (std::vector<unsigned char>{5, 0, 0, 0}));
-    EXPECT_EQ(entriesIn(folder), 1) << "a temporary file was left behind";
+    EXPECT_EQ(folder.read("bank.fxb"), bytes({5, 0, 0, 0}));
+    auto entries = std::filesystem::directory_iterator(folder.path);
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 1) << "a temporary file was left behind";
 
     ChunkStream nowhere;
-    EXPECT_FALSE(nowhere.openFileWrite((folder + "/missing/x.fxb").c_str()));
+    EXPECT_FALSE(nowhere.openFileWrite(folder.file("missing/x.fxb").c_str()));
 }
 
 TEST(ChunkStream, FileReadRefusesEmptyAndOversizedFiles)
 {
-    std::string folder = scratchFolder("chunk_stream_read");
-    std::string empty = folder + "/empty.fxb";
-    writeFile(empty, {});
-    std::string large = folder + "/large.fxb";
-    writeFile(large, std::vector<unsigned char>(ChunkStream::kCapacity, 0));
-    std::string justBelow = folder + "/below.fxb";
-    writeFile(justBelow, std::vector<unsigned char>(ChunkStream::kCapacity - 1, 0));
-
+    TempFolder folder("chunk-stream-read");
+    folder.write("empty.fxb", "");
+    folder.write("large.fxb", std::string(ChunkStream::kCapacity, '\0'));
+    folder.write("below.fxb", std::string(ChunkStream::kCapacity - 1, '\0'));
     ChunkStream in;
-    EXPECT_FALSE(in.openFileRead(empty.c_str()));
-    EXPECT_FALSE(in.openFileRead(large.c_str()));
-    EXPECT_FALSE(in.openFileRead((folder + "/none.fxb").c_str()));
-    ASSERT_TRUE(in.openFileRead(justBelow.c_str()));
+    for (const char* refused : {"empty.fxb", "large.fxb", "none.fxb"})
+        EXPECT_FALSE(in.openFileRead(folder.file(refused).c_str())) << refused;
+    ASSERT_TRUE(in.openFileRead(folder.file("below.fxb").c_str()));
     EXPECT_EQ(in.size(), ChunkStream::kCapacity - 1);
     EXPECT_TRUE(in.close());
 }

@@ -29,10 +29,12 @@ struct FxBytes {
     }
     void chars(const char* s, std::size_t n) { bytes.insert(bytes.end(), s, s + n); }
     void zeros(std::size_t n) { bytes.insert(bytes.end(), n, 0); }
+    // A program record; without a name (as a version of 0.1 or below is read) when name is null.
     void record(const char* name, float value, int count = 53, float version = 3.0f)
     {
         float32(version);
-        chars(name, std::strlen(name) + 1);
+        if (name)
+            chars(name, std::strlen(name) + 1);
         littleEndian(count);
         for (int i = 0; i < count; ++i)
             float32(value);
@@ -51,6 +53,20 @@ struct FxBytes {
         bigEndian(0);
     }
 
+    // A bank whose header counts count programs, with that many records prefix0, prefix1, … of value.
+    static FxBytes bank(std::int32_t fxId, std::int32_t count, const std::string& prefix, float value)
+    {
+        FxBytes f;
+        f.bankHeader(fxId, count);
+        for (std::int32_t i = 0; i < count; ++i)
+            f.record((prefix + std::to_string(i)).c_str(), value);
+        return f;
+    }
+
+    std::string textAt(std::size_t offset, std::size_t n) const
+    {
+        return std::string(reinterpret_cast<const char*>(bytes.data()) + offset, n);
+    }
     std::int32_t bigEndianAt(std::size_t offset) const
     {
         std::uint32_t v = 0;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -31,15 +32,9 @@ TEST(ModuleExports, OnlyTheTwoEntryPointsAreExported)
     for (const char* module : kModules) {
         std::string table = run(std::string("nm -D --defined-only '") + module + "'");
         std::set<std::string> names;
-        std::size_t start = 0;
-        while (start < table.size()) {
-            std::size_t end = table.find('\n', start);
-            std::string line = table.substr(start, end - start);
-            std::size_t lastSpace = line.rfind(' ');
-            if (lastSpace != std::string::npos)
-                names.insert(line.substr(lastSpace + 1));
-            start = end == std::string::npos ? table.size() : end + 1;
-        }
+        std::istringstream lines(table);
+        for (std::string line; std::getline(lines, line);)
+            names.insert(line.substr(line.rfind(' ') + 1));
         EXPECT_EQ(names, (std::set<std::string>{"VSTPluginMain", "main"})) << module << "\n" << table;
     }
 }

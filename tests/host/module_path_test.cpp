@@ -10,20 +10,16 @@
 
 TEST(ModulePath, SplitsFolderAndNameUpToTheFirstDot)
 {
+    const char* const cases[][3] = {{"/home/u/.vst/RavenSoot3.so", "/home/u/.vst", "RavenSoot3"},
+        {"/opt/my.plugins/RavenSoot3.x86_64.so", "/opt/my.plugins", "RavenSoot3"},
+        {"RavenSoot3.so", ".", "RavenSoot3"}, {"/plain", "", "plain"}};
     char folder[512];
     char name[512];
-    ModulePath::split("/home/u/.vst/RavenSoot3.so", folder, sizeof(folder), name, sizeof(name));
-    EXPECT_STREQ(folder, "/home/u/.vst");
-    EXPECT_STREQ(name, "RavenSoot3");
-    ModulePath::split("/opt/my.plugins/RavenSoot3.x86_64.so", folder, sizeof(folder), name, sizeof(name));
-    EXPECT_STREQ(folder, "/opt/my.plugins");
-    EXPECT_STREQ(name, "RavenSoot3");
-    ModulePath::split("RavenSoot3.so", folder, sizeof(folder), name, sizeof(name));
-    EXPECT_STREQ(folder, ".");
-    EXPECT_STREQ(name, "RavenSoot3");
-    ModulePath::split("/plain", folder, sizeof(folder), name, sizeof(name));
-    EXPECT_STREQ(folder, "");
-    EXPECT_STREQ(name, "plain");
+    for (const auto& c : cases) {
+        ModulePath::split(c[0], folder, sizeof(folder), name, sizeof(name));
+        EXPECT_STREQ(folder, c[1]) << c[0];
+        EXPECT_STREQ(name, c[2]) << c[0];
+    }
     ModulePath::split("/a/bcdefgh.so", folder, 2, name, 4);
     EXPECT_STREQ(folder, "/");
     EXPECT_STREQ(name, "bcd");

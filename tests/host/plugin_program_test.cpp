@@ -4,39 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "fx_bytes.h"
+
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>
 
 namespace {
-
-// A record built by hand, independent of PluginProgram::write.
-struct RecordBytes {
-    std::vector<unsigned char> bytes;
-
-    void int32(std::int32_t v)
-    {
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<unsigned char>(static_cast<std::uint32_t>(v) >> (8 * i)));
-    }
-    void float32(float f)
-    {
-        std::int32_t v;
-        std::memcpy(&v, &f, 4);
-        int32(v);
-    }
-    void text(const char* s) { bytes.insert(bytes.end(), s, s + std::strlen(s) + 1); }
-    void record(float version, const char* name, std::int32_t count, float value)
-    {
-        float32(version);
-        if (name)
-            text(name);
-        int32(count);
-        for (int i = 0; i < count; ++i)
-            float32(value);
-    }
-};
 
 std::vector<unsigned char> written(PluginProgram& program)
 {
@@ -74,13 +49,12 @@ TEST(PluginProgram, InitRecordIs225BytesAsLaidOut)
     ProductProgram program;
     program.setValue(0, 0.25f);
     program.setValue(52, 1.0f);
-    RecordBytes expected;
+    FxBytes expected;
     expected.float32(3.0f);
-    expected.text("Init");
-    expected.int32(53);
+    expected.chars("Init", 5);
+    expected.littleEndian(53);
     expected.float32(0.25f);
-    for (int i = 1; i < 52; ++i)
-        expected.float32(0.0f);
+    expected.zeros(51 * 4);
     expected.float32(1.0f);
     std::vector<unsigned char> bytes = written(program);
     EXPECT_EQ(bytes.size(), 225u);
@@ -127,9 +101,9 @@ TEST(PluginProgram, BadVersionOrCountGivesZerosAndTheNextRecordStillReads)
         {3.0f, true, -5, "Bad"},    {0.1f, false, 53, "Init"}, // 0.1 itself carries no name, values are good
     };
     for (const Case& c : cases) {
-        RecordBytes bytes;
-        bytes.record(c.version, c.named ? "Bad" : nullptr, c.count, 0.75f);
-        bytes.record(3.0f, "Next", 53, 0.25f);
+        FxBytes bytes;
+        bytes.record(c.named ? "Bad" : nullptr, 0.75f, c.count, c.version);
+        bytes.record("Next", 0.25f);
         ChunkStream in;
         in.openMemoryRead(bytes.bytes.data(), static_cast<std::uint32_t>(bytes.bytes.size()));
         ProductProgram first, second;
@@ -175,8 +149,8 @@ TEST(PluginProgram, TruncatedRecordsNeverReadPastTheData)
 TEST(PluginProgram, LongNamesAreCutToSixtyThreeCharacters)
 {
     std::string longName(80, 'n');
-    RecordBytes bytes;
-    bytes.record(3.0f, longName.c_str(), 53, 0.5f);
+    FxBytes bytes;
+    bytes.record(longName.c_str(), 0.5f);
     ProductProgram program;
     EXPECT_TRUE(readInto(program, bytes.bytes, kProductId));
     EXPECT_EQ(std::string(program.getName()), std::string(63, 'n'));

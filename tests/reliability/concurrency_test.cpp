@@ -173,7 +173,7 @@ VstIntPtr quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float
 
 TEST(Concurrency, AudioKeepsFlowingWhileTheHostChangesEverythingThroughTheModule)
 {
-    TestHost host(reliabilityModule());
+    TestHost host(builtModule());
     ASSERT_TRUE(host.open());
     switchEverythingOn(host);
     host.dispatch(effMainsChanged, 0, 1);

@@ -24,7 +24,7 @@ protected:
         return block.firstBadOutput();
     }
 
-    TestHost host{reliabilityModule()};
+    TestHost host{builtModule()};
     long position = 0;
 };
 
@@ -74,7 +74,7 @@ TEST_F(HostAbuse, ASecondOfOneFrameBlocksThenEightThousandFrames)
 TEST(HostAbuseScan, CloseRightAfterMainAsScannersDo)
 {
     for (int i = 0; i < 50; ++i) {
-        TestHost host(reliabilityModule());
+        TestHost host(builtModule());
         ASSERT_TRUE(host.open());
         if (i % 2 == 1) {
             host.dispatch(effOpen);
@@ -89,7 +89,7 @@ TEST(HostAbuseScan, CloseRightAfterMainAsScannersDo)
 // Meaningful once the product has an editor: until then every editor request answers 0.
 TEST(HostAbuseEditor, OpenedAndClosedFiveHundredTimesWithIdleAfterCloseAndCloseWithoutOpen)
 {
-    TestHost host(reliabilityModule());
+    TestHost host(builtModule());
     ASSERT_TRUE(host.open());
     host.dispatch(effMainsChanged, 0, 1);
     host.dispatch(effEditClose);

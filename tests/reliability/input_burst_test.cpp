@@ -100,8 +100,8 @@ protected:
         }
     }
 
-    TestHost clean{reliabilityModule()};
-    TestHost hit{reliabilityModule()};
+    TestHost clean{builtModule()};
+    TestHost hit{builtModule()};
 };
 
 } // namespace

@@ -1,5 +1,5 @@
-// What the reliability tests share: the built module, parameter indices looked up by name through the
-// dispatcher, a test tone, and the check every replacing output must pass.
+// What the reliability tests share: parameters set by name through the dispatcher, a test tone, and the
+// check every replacing output must pass.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,28 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "host/built_module.h"
 #include "vst_host/test_host.h"
-
-inline const VstModule& reliabilityModule()
-{
-    static VstModule module(RAVENSOOT_MODULE_PATH);
-    return module;
-}
-
-// The index the plug-in gives a parameter name, or -1.
-inline int parameterIndex(TestHost& host, const std::string& name)
-{
-    VstIntPtr count = host.record()->numParams;
-    for (VstInt32 i = 0; i < count; ++i) {
-        if (host.text(effGetParamName, i) == name)
-            return i;
-    }
-    return -1;
-}
 
 inline void setByName(TestHost& host, const char* name, float value)
 {
-    int index = parameterIndex(host, name);
+    int index = host.parameterIndex(name);
     ASSERT_GE(index, 0) << name;
     host.setParameter(index, value);
 }

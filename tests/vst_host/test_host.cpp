@@ -7,55 +7,18 @@
 
 namespace {
 
-// Requests that arrive while the entry point runs carry no usable record yet.
-thread_local TestHost* hostBeingOpened = nullptr;
-
 constexpr unsigned char kGuard = 0xA5;
 constexpr std::size_t kGuardBytes = 64;
 
 } // namespace
 
-TestHost::TestHost(const VstModule& module) : module(module)
-{ }
-
-TestHost::~TestHost()
-{
-    if (effect)
-        close();
-}
-
-bool TestHost::open()
-{
-    VstEntryProc entry = module.entry();
-    if (!entry || effect)
-        return false;
-    hostBeingOpened = this;
-    AEffect* created = entry(&TestHost::callback);
-    hostBeingOpened = nullptr;
-    if (!created)
-        return false;
-    EXPECT_EQ(created->magic, kEffectMagic);
-    created->user = this;
-    effect = created;
-    return true;
-}
-
-VstIntPtr TestHost::callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                             float opt)
-{
-    TestHost* host = effect && effect->user ? static_cast<TestHost*>(effect->user) : hostBeingOpened;
-    return host ? host->answer(effect, opcode, index, value, ptr, opt) : 0;
-}
-
-VstIntPtr TestHost::answer(AEffect* from, VstInt32 opcode, VstInt32 index, VstIntPtr value, void*, float opt)
+VstIntPtr TestHost::answer(AEffect* from, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)
 {
     std::lock_guard<std::mutex> lock(mutex);
     log.push_back({opcode, index, value, opt, from != nullptr});
     switch (opcode) {
     case audioMasterVersion:
         return versionAnswer;
-    case audioMasterWantMidi:
-        return 1;
     case audioMasterGetTime: {
         if (!hostTransport.answers)
             return 0;
@@ -70,22 +33,9 @@ VstIntPtr TestHost::answer(AEffect* from, VstInt32 opcode, VstInt32 index, VstIn
             | (hostTransport.playing ? kVstTransportPlaying : 0);
         return reinterpret_cast<VstIntPtr>(&timeInfo);
     }
-    case audioMasterAutomate:
-    case audioMasterBeginEdit:
-    case audioMasterEndEdit:
-    case audioMasterUpdateDisplay:
-    case audioMasterIdle:
-        return 1;
     default:
-        return 0;
+        return HostedPlugin::answer(from, opcode, index, value, ptr, opt);
     }
-}
-
-VstIntPtr TestHost::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)
-{
-    if (!effect)
-        return 0;
-    return effect->dispatcher(effect, opcode, index, value, ptr, opt);
 }
 
 std::string TestHost::text(VstInt32 opcode, VstInt32 index, VstIntPtr value, std::size_t bufferSize)
@@ -107,22 +57,19 @@ VstIntPtr TestHost::canDo(const char* what)
     return dispatch(effCanDo, 0, 0, const_cast<char*>(what));
 }
 
-void TestHost::setParameter(VstInt32 index, float value)
+int TestHost::parameterIndex(const std::string& name)
 {
-    if (effect)
-        effect->setParameter(effect, index, value);
-}
-
-float TestHost::getParameter(VstInt32 index)
-{
-    return effect ? effect->getParameter(effect, index) : 0.0f;
+    for (VstInt32 i = 0; isOpen() && i < record()->numParams; ++i)
+        if (text(effGetParamName, i) == name)
+            return i;
+    return -1;
 }
 
 void TestHost::processReplacing(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames)
 {
     float* inputs[2] = {const_cast<float*>(inL), const_cast<float*>(inR)};
     float* outputs[2] = {outL, outR};
-    if (effect)
+    if (AEffect* effect = record())
         effect->processReplacing(effect, inputs, outputs, frames);
 }
 
@@ -130,7 +77,7 @@ void TestHost::process(const float* inL, const float* inR, float* outL, float* o
 {
     float* inputs[2] = {const_cast<float*>(inL), const_cast<float*>(inR)};
     float* outputs[2] = {outL, outR};
-    if (effect)
+    if (AEffect* effect = record())
         effect->process(effect, inputs, outputs, frames);
 }
 
@@ -169,23 +116,6 @@ std::vector<unsigned char> TestHost::getChunk(bool isPreset)
     return std::vector<unsigned char>(bytes, bytes + size);
 }
 
-VstIntPtr TestHost::setChunk(const std::vector<unsigned char>& chunk, bool isPreset)
-{
-    // The host's own copy, as it would hold it in a song.
-    std::vector<unsigned char> copy(chunk);
-    return dispatch(effSetChunk, isPreset ? 1 : 0, static_cast<VstIntPtr>(copy.size()),
-                    copy.empty() ? nullptr : copy.data());
-}
-
-VstIntPtr TestHost::close()
-{
-    if (!effect)
-        return 0;
-    AEffect* closing = effect;
-    effect = nullptr;
-    return closing->dispatcher(closing, effClose, 0, 0, nullptr, 0.0f);
-}
-
 void TestHost::setVersionAnswer(VstIntPtr answer)
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -196,12 +126,6 @@ void TestHost::setTransport(const HostTransport& transport)
 {
     std::lock_guard<std::mutex> lock(mutex);
     hostTransport = transport;
-}
-
-HostTransport TestHost::transport() const
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    return hostTransport;
 }
 
 std::vector<HostRequest> TestHost::requests() const

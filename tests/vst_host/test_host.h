@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/vst_interface.h"
-#include "vst_host/vst_module.h"
+#include "tools/vst_hosting/hosted_plugin.h"
 
 // One request the plug-in sent to the host.
 struct HostRequest {
@@ -27,27 +26,20 @@ struct HostTransport {
     bool playing = false;
 };
 
-class TestHost {
+class TestHost : public HostedPlugin {
 public:
-    explicit TestHost(const VstModule& module);
-    // Sends effClose if the plug-in is still open.
-    ~TestHost();
-    TestHost(const TestHost&) = delete;
-    TestHost& operator=(const TestHost&) = delete;
+    explicit TestHost(const VstModule& module) : module(module) { }
+    ~TestHost() override { close(); }
 
-    // Calls the entry point with our callback; false when the module gave no record.
-    bool open();
-    bool isOpen() const { return effect != nullptr; }
-    AEffect* record() const { return effect; }
+    // Calls the module's entry point with our callback; false when it gave no record.
+    bool open() { return HostedPlugin::open(module.entry()); }
 
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
-                       float opt = 0.0f);
     // A text request into a buffer of bufferSize bytes; fails the calling test if the plug-in wrote past it.
     std::string text(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, std::size_t bufferSize = 256);
     VstIntPtr canDo(const char* what);
+    // The index the plug-in gives a parameter name, or -1.
+    int parameterIndex(const std::string& name);
 
-    void setParameter(VstInt32 index, float value);
-    float getParameter(VstInt32 index);
     void processReplacing(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames);
     void process(const float* inL, const float* inR, float* outL, float* outR, VstInt32 frames);
     // Hands MIDI messages (status, data1, data2, delta frames) to effProcessEvents.
@@ -57,31 +49,25 @@ public:
 
     // The chunk the plug-in hands out, copied; isPreset selects one program instead of the bank.
     std::vector<unsigned char> getChunk(bool isPreset);
-    VstIntPtr setChunk(const std::vector<unsigned char>& chunk, bool isPreset);
-
-    // Sends effClose; the record must not be used afterwards. Answers what the dispatcher answered.
-    VstIntPtr close();
 
     // The host's answers.
     void setVersionAnswer(VstIntPtr answer);
     void setTransport(const HostTransport& transport);
-    HostTransport transport() const;
 
     // Everything the plug-in asked of the host, in order.
     std::vector<HostRequest> requests() const;
     std::size_t count(VstInt32 opcode) const;
     void clearRequests();
 
-private:
-    static VstIntPtr callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                              float opt);
-    VstIntPtr answer(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
+protected:
+    VstIntPtr answer(AEffect* from, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                     float opt) override;
 
+private:
     const VstModule& module;
-    AEffect* effect = nullptr;
     mutable std::mutex mutex;
     std::vector<HostRequest> log;
-    VstIntPtr versionAnswer = 2400;
+    VstIntPtr versionAnswer = kHostVersion;
     HostTransport hostTransport;
     VstTimeInfo timeInfo{};
 };

@@ -4,33 +4,26 @@
 #include <X11/extensions/XTest.h>
 
 #include <chrono>
+#include <utility>
+#include <vector>
 
 namespace {
 
-bool isMappedMenu(Display* display, Window window, CRect& area)
-{
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, window, &attributes))
-        return false;
-    if (!attributes.override_redirect || attributes.map_state != IsViewable)
-        return false;
-    area = CRect(attributes.x, attributes.y, attributes.x + attributes.width, attributes.y + attributes.height);
-    return true;
-}
-
-Window findMenu(Display* display, CRect& area)
+// The mapped override-redirect windows (menus) on the root, bottom to top, with their root areas.
+std::vector<std::pair<Window, CRect>> menusOn(Display* display)
 {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
-    Window menu = 0;
+    std::vector<std::pair<Window, CRect>> menus;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        // The topmost one: children come bottom to top.
-        for (unsigned int i = count; i-- > 0 && menu == 0;)
-            if (isMappedMenu(display, children[i], area))
-                menu = children[i];
+        for (unsigned int i = 0; i < count; ++i) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(display, children[i], &a) && a.override_redirect && a.map_state == IsViewable)
+                menus.emplace_back(children[i], CRect(a.x, a.y, a.x + a.width, a.y + a.height));
+        }
         XFree(children);
     }
-    return menu;
+    return menus;
 }
 
 }  // namespace
@@ -110,9 +103,11 @@ void FakeUser::pause(int ms)
 Window FakeUser::waitForMenu(CRect& rootArea, int timeoutMs)
 {
     for (int waited = 0; waited < timeoutMs; waited += 5) {
-        Window menu = findMenu(display, rootArea);
-        if (menu != 0)
-            return menu;
+        std::vector<std::pair<Window, CRect>> menus = menusOn(display);
+        if (!menus.empty()) {
+            rootArea = menus.back().second;
+            return menus.back().first;
+        }
         pause(5);
     }
     found = false;
@@ -132,14 +127,5 @@ bool FakeUser::waitUntilNoMenu(int timeoutMs)
 
 int FakeUser::countMenus(Display* display)
 {
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned int count = 0;
-    int menus = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        CRect area;
-        for (unsigned int i = 0; i < count; ++i)
-            menus += isMappedMenu(display, children[i], area) ? 1 : 0;
-        XFree(children);
-    }
-    return menus;
+    return int(menusOn(display).size());
 }

@@ -10,8 +10,14 @@
 
 #include "gui/platform/x11/x11_xlib.h"
 
+#include <dirent.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <fstream>
 #include <functional>
+#include <sstream>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -139,6 +145,34 @@ protected:
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
                 count += shown.pixel(x, y) != (expected.pixel(x, y) | 0xFF000000u) ? 1 : 0;
+        return count;
+    }
+
+    static int openFiles()
+    {
+        int count = 0;
+        if (DIR* folder = opendir("/proc/self/fd")) {
+            while (readdir(folder) != nullptr)
+                count++;
+            closedir(folder);
+        }
+        return count;
+    }
+
+    // Shared-memory segments this process made that still exist (the list is the whole system's).
+    static int sharedSegments()
+    {
+        std::ifstream list("/proc/sysvipc/shm");
+        std::string line;
+        std::getline(list, line);  // the heading
+        int count = 0;
+        while (std::getline(list, line)) {
+            std::istringstream fields(line);
+            std::string key, id, permissions, size;
+            long creator = 0;
+            fields >> key >> id >> permissions >> size >> creator;
+            count += creator == long(getpid()) ? 1 : 0;
+        }
         return count;
     }
 

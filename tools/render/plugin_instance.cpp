@@ -10,10 +10,6 @@
 
 namespace {
 
-// The entry point may call back before the record exists to carry our pointer.
-thread_local PluginInstance* instanceBeingOpened = nullptr;
-
-constexpr VstIntPtr kHostVersion = 2400;
 constexpr VstIntPtr kProcessLevelOffline = 4;
 constexpr double kBeatsPerBar = 4.0;
 // Room for any text request: the interface promises far less, a careless plug-in may write more.
@@ -23,17 +19,12 @@ constexpr std::size_t kTextRoom = 512;
 
 PluginInstance::PluginInstance(const PluginModule& module)
 {
-    instanceBeingOpened = this;
-    AEffect* created = module.entry()(&PluginInstance::callback);
-    instanceBeingOpened = nullptr;
-    if (!created || created->magic != kEffectMagic)
+    if (!open(module.entry()))
         throw runFailure(module.path() + ": the module made no plug-in");
-    if (created->numInputs > 2 || created->numOutputs < 1 || created->numOutputs > 2) {
-        created->dispatcher(created, effClose, 0, 0, nullptr, 0.0f);
+    if (record()->numInputs > 2 || record()->numOutputs < 1 || record()->numOutputs > 2) {
+        close();
         throw runFailure(module.path() + ": not a mono or stereo effect");
     }
-    created->user = this;
-    effect = created;
     dispatch(effOpen);
 }
 
@@ -41,19 +32,11 @@ PluginInstance::~PluginInstance()
 {
     if (running)
         stop();
-    dispatch(effClose);
+    close();
 }
 
-VstIntPtr PluginInstance::callback(AEffect* effect, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float)
-{
-    PluginInstance* host
-        = effect && effect->user ? static_cast<PluginInstance*>(effect->user) : instanceBeingOpened;
-    if (opcode == audioMasterVersion)
-        return kHostVersion;
-    return host ? host->answer(opcode, ptr) : 0;
-}
-
-VstIntPtr PluginInstance::answer(VstInt32 opcode, void* ptr)
+VstIntPtr PluginInstance::answer(AEffect* from, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                                 float opt)
 {
     switch (opcode) {
     case audioMasterGetTime:
@@ -66,21 +49,9 @@ VstIntPtr PluginInstance::answer(VstInt32 opcode, void* ptr)
         return kProcessLevelOffline;
     case audioMasterCanDo:
         return ptr && std::strcmp(static_cast<const char*>(ptr), "sendVstTimeInfo") == 0 ? 1 : 0;
-    case audioMasterWantMidi:
-    case audioMasterAutomate:
-    case audioMasterBeginEdit:
-    case audioMasterEndEdit:
-    case audioMasterUpdateDisplay:
-    case audioMasterIdle:
-        return 1;
     default:
-        return 0;
+        return HostedPlugin::answer(from, opcode, index, value, ptr, opt);
     }
-}
-
-VstIntPtr PluginInstance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)
-{
-    return effect->dispatcher(effect, opcode, index, value, ptr, opt);
 }
 
 void PluginInstance::prepare(float sampleRateHz, int maximumBlock)
@@ -132,6 +103,7 @@ void PluginInstance::process(float* const* inputs, float* const* outputs, int fr
     describePosition();
     float** in = const_cast<float**>(inputs);
     float** out = const_cast<float**>(outputs);
+    AEffect* effect = record();
     if (effect->flags & effFlagsCanReplacing) {
         effect->processReplacing(effect, in, out, frames);
     } else {
@@ -143,20 +115,17 @@ void PluginInstance::process(float* const* inputs, float* const* outputs, int fr
     framesDone += frames;
 }
 
-std::string PluginInstance::text(VstInt32 opcode, VstInt32 index)
+std::string PluginInstance::text(VstInt32 opcode, VstInt32 index, VstIntPtr value)
 {
     char buffer[kTextRoom] = {};
-    dispatch(opcode, index, 0, buffer);
+    dispatch(opcode, index, value, buffer);
     buffer[kTextRoom - 1] = '\0';
     return buffer;
 }
 
 std::string PluginInstance::programName(int index)
 {
-    char buffer[kTextRoom] = {};
-    dispatch(effGetProgramNameIndexed, index, -1, buffer);
-    buffer[kTextRoom - 1] = '\0';
-    return buffer;
+    return text(effGetProgramNameIndexed, index, -1);
 }
 
 void PluginInstance::setProgram(int index)
@@ -179,21 +148,7 @@ std::string PluginInstance::parameterLabel(int index)
     return text(effGetParamLabel, index);
 }
 
-void PluginInstance::setParameter(int index, float normalized)
-{
-    effect->setParameter(effect, index, normalized);
-}
-
-float PluginInstance::getParameter(int index)
-{
-    return effect->getParameter(effect, index);
-}
-
 bool PluginInstance::setChunk(const std::vector<unsigned char>& chunk, bool preset)
 {
-    if (chunk.empty())
-        return false;
-    // The plug-in may keep reading from the block while it applies it: hand it a copy we own.
-    std::vector<unsigned char> copy(chunk);
-    return dispatch(effSetChunk, preset ? 1 : 0, static_cast<VstIntPtr>(copy.size()), copy.data()) != 0;
+    return !chunk.empty() && HostedPlugin::setChunk(chunk, preset) != 0;
 }

@@ -5,18 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "host/vst_interface.h"
+#include "tools/vst_hosting/hosted_plugin.h"
 
 class PluginModule;
 
-class PluginInstance {
+class PluginInstance : public HostedPlugin {
 public:
     // Calls the entry point and sends effOpen; throws a run failure when the module gives no plug-in.
     explicit PluginInstance(const PluginModule& module);
     // effMainsChanged 0 if running, then effClose.
-    ~PluginInstance();
-    PluginInstance(const PluginInstance&) = delete;
-    PluginInstance& operator=(const PluginInstance&) = delete;
+    ~PluginInstance() override;
 
     // Before start(): the rate of the file and the largest block the host will hand over.
     void prepare(float sampleRateHz, int maximumBlock);
@@ -26,31 +24,27 @@ public:
     // One block of two channels; the time information the plug-in asks for describes its first frame.
     void process(float* const* inputs, float* const* outputs, int frames);
 
-    int programCount() const { return effect->numPrograms; }
-    int parameterCount() const { return effect->numParams; }
-    VstInt32 uniqueId() const { return effect->uniqueID; }
-    bool programsAreChunks() const { return (effect->flags & effFlagsProgramChunks) != 0; }
+    int programCount() const { return record()->numPrograms; }
+    int parameterCount() const { return record()->numParams; }
+    VstInt32 uniqueId() const { return record()->uniqueID; }
+    bool programsAreChunks() const { return (record()->flags & effFlagsProgramChunks) != 0; }
 
     std::string programName(int index);
     void setProgram(int index);
     std::string parameterName(int index);
     std::string parameterDisplay(int index);
     std::string parameterLabel(int index);
-    void setParameter(int index, float normalized);
-    float getParameter(int index);
     // The bank (or, with preset, the current program) as a host restores it from a song.
     bool setChunk(const std::vector<unsigned char>& chunk, bool preset);
 
+protected:
+    VstIntPtr answer(AEffect* from, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                     float opt) override;
+
 private:
-    static VstIntPtr callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                              float opt);
-    VstIntPtr answer(VstInt32 opcode, void* ptr);
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
-                       float opt = 0.0f);
-    std::string text(VstInt32 opcode, VstInt32 index);
+    std::string text(VstInt32 opcode, VstInt32 index, VstIntPtr value = 0);
     void describePosition();
 
-    AEffect* effect = nullptr;
     bool running = false;
     float sampleRate = 44100.0f;
     int blockSize = 512;

@@ -1,7 +1,6 @@
 // A plug-in module file loaded with dlopen, and its entry point found under the names Linux hosts use.
 #include "tools/render/plugin_module.h"
 
-#include <dlfcn.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -14,29 +13,14 @@ PluginModule::PluginModule(const std::string& path) : modulePath(path)
     if (stat(path.c_str(), &status) != 0)
         throw runFailure(path + ": no plug-in module there (build it with make, or give --module PATH)");
     // A bare file name would send dlopen searching the library path instead of the current folder.
-    std::string file = path.find('/') == std::string::npos ? "./" + path : path;
-    // RTLD_LOCAL: what the module holds stays its own, as in any host.
-    handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* reason = dlerror();
-        throw runFailure(path + ": cannot load the module (" + (reason ? reason : "unknown reason") + ")");
-    }
-    void* found = dlsym(handle, "VSTPluginMain");
-    if (!found)
-        found = dlsym(handle, "main");
-    if (!found) {
-        dlclose(handle);
-        handle = nullptr;
+    module = std::make_unique<VstModule>(path.find('/') == std::string::npos ? "./" + path : path);
+    if (!module->loaded())
+        throw runFailure(path + ": cannot load the module (" + module->error() + ")");
+    if (!module->entry())
         throw runFailure(path + ": not a VST 2.x module (no VSTPluginMain or main)");
-    }
-    entryPoint = reinterpret_cast<PluginEntry>(found);
 }
 
-PluginModule::~PluginModule()
-{
-    if (handle)
-        dlclose(handle);
-}
+PluginModule::~PluginModule() = default;
 
 std::string PluginModule::besideTool()
 {

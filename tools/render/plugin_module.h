@@ -1,11 +1,10 @@
 // A plug-in module file loaded with dlopen, and its entry point found under the names Linux hosts use.
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "host/vst_interface.h"
-
-typedef AEffect* (*PluginEntry)(audioMasterCallback host);
+#include "tools/vst_hosting/vst_module.h"
 
 class PluginModule {
 public:
@@ -15,7 +14,7 @@ public:
     PluginModule(const PluginModule&) = delete;
     PluginModule& operator=(const PluginModule&) = delete;
 
-    PluginEntry entry() const { return entryPoint; }
+    VstEntryProc entry() const { return module->entry(); }
     const std::string& path() const { return modulePath; }
 
     // The module beside this program in the build tree (the relative path is fixed when it is built).
@@ -23,6 +22,5 @@ public:
 
 private:
     std::string modulePath;
-    void* handle = nullptr;
-    PluginEntry entryPoint = nullptr;
+    std::unique_ptr<VstModule> module;
 };

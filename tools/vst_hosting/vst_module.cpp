@@ -1,5 +1,5 @@
 // A plug-in module loaded with dlopen, and its entry point found as hosts look for it.
-#include "vst_host/vst_module.h"
+#include "tools/vst_hosting/vst_module.h"
 
 #include <dlfcn.h>
 
