@@ -53,23 +53,6 @@ TEST(EngineFrame, VolumeChangeFollowsTheRecordRampOverSevenSubBlocks)
     EXPECT_NEAR(outL[63], 0.150f, 0.0005f);
 }
 
-TEST(EngineFrame, TwoHundredFramesRunAsSixtyFourSixtyFourSixtyFourAndEight)
-{
-    EngineFixture f("frame-subblocks");
-    f.engine->setParameter(kMasterVolume, 0.5f);
-    std::vector<float> in(200, 0.5f);
-    std::vector<float> outL(200), outR(200);
-    f.run(in, in, outL, outR);
-    auto gainAfter = [](int done) { return std::pow(rampValue(1.0f, 0.5f, done), 2.737f); };
-    // Each sub-block starts exactly on the previous one's target.
-    EXPECT_FLOAT_EQ(outL[64], 0.5f * gainAfter(64));
-    EXPECT_FLOAT_EQ(outL[128], 0.5f * gainAfter(128));
-    EXPECT_FLOAT_EQ(outL[192], 0.5f * gainAfter(192));
-    // The last sub-block has 8 frames: 7 steps of an eighth toward the 200-frame target.
-    float step = (gainAfter(200) - gainAfter(192)) / 8.0f;
-    EXPECT_NEAR(outL[199], 0.5f * (gainAfter(192) + 7.0f * step), 1e-6f);
-}
-
 TEST(EngineFrame, DryWetMixBlendsTheSanitisedInput)
 {
     EngineFixture f("frame-mix", {{kMasterMix, 0.25f}});
