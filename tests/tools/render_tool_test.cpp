@@ -176,16 +176,9 @@ TEST_F(RenderTool, BankAndProgramFilesLoadAsAHostLoadsThem)
     patchBigEndian(bank, 156, bank.bytes.size() - 160);
     ASSERT_TRUE(bank.save(folder.file("test.fxb")));
 
-    FxBytes preset;
-    preset.chars("CcnK", 4);
-    preset.bigEndian(0);
-    preset.chars("FPCh", 4);
-    preset.bigEndian(1);
-    preset.bigEndian(kId);
-    preset.bigEndian(1);
-    preset.bigEndian(53);
-    preset.zeros(28);
-    preset.bigEndian(0);
+    FxBytes preset; // a program file: the bank header cut to its 60 bytes
+    preset.bankHeader(kId, 53, "FPCh");
+    preset.bytes.resize(60);
     plainRecord(preset, "Softer", 0.25f);
     patchBigEndian(preset, 4, preset.bytes.size() - 8);
     patchBigEndian(preset, 56, preset.bytes.size() - 60);
