@@ -147,14 +147,10 @@ TEST(EngineFrame, AnyBlockSizeAndSampleRateGivesTheSameSteadyOutput)
     }
 }
 
-TEST(EngineFrame, SongPositionAdvancesAtTheTempoAndBadRatesAndTemposAreIgnored)
+TEST(EngineFrame, BadRatesTemposAndPositionsAreIgnored)
 {
+    // (How far the position runs in a block is checked with the plug-in core's tempo forwarding.)
     EngineFixture f("frame-position");
-    f.engine->setTempoAndPosition(120.0f, 0.0f);
-    std::vector<float> in(22050, 0.0f), outL(22050), outR(22050);
-    f.run(in, in, outL, outR);
-    EXPECT_NEAR(f.engine->getSongPosition(), 1.0, 1e-12);
-
     for (float rate : {0.0f, -48000.0f, NAN})
         f.engine->setSampleRate(rate);
     EXPECT_EQ(f.engine->getSampleRate(), 44100.0f);
