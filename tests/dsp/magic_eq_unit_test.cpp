@@ -1,5 +1,5 @@
-// Magic EQ: pass-throughs, the clipper, the limiter's linear recovery against the unlimited wet signal,
-// redesigns and non-finite input. (Its boost and cut are measured through the engine, in ChainMagicEq.)
+// Magic EQ: pass-throughs, the clipper, the limiter's linear recovery against the unlimited wet signal and
+// non-finite input. (Its boost and cut are measured through the engine, in ChainMagicEq.)
 #include "dsp/magic_eq_unit.h"
 #include "support/sine_probe.h"
 
@@ -102,23 +102,6 @@ TEST(MagicEQUnit, LimiterRecoversLinearlyOverSevenAndAHalfSeconds)
     EXPECT_LT(worst, 1e-4);
     for (size_t i = recovered; i < n; ++i)
         ASSERT_EQ(l[i], wet[i]) << i;
-}
-
-TEST(MagicEQUnit, DesignsTheBoostOnlyWhenTheTuneChanges)
-{
-    MagicEq eq(false);
-    std::vector<float> l(64, 0.1f), r(64, 0.1f);
-    eq.run(l, r, 1.0f);
-    const BiquadFilter designed = eq.unit.boostLeft;
-    // A marker in the coefficients survives a call with the same tune and is replaced on a new one.
-    eq.unit.boostLeft.b1 = 123.0f;
-    eq.run(l, r, 1.0f);
-    EXPECT_EQ(eq.unit.boostLeft.b1, 123.0f);
-    eq.run(l, r, 1.0f, 100.0f);
-    EXPECT_NE(eq.unit.boostLeft.b1, 123.0f);
-    EXPECT_NE(eq.unit.boostLeft.b0, designed.b0);
-    EXPECT_EQ(eq.unit.boostRight.b0, eq.unit.boostLeft.b0);
-    EXPECT_EQ(eq.unit.tune, 100.0f);
 }
 
 TEST(MagicEQUnit, NonFiniteInputDoesNotStick)

@@ -103,13 +103,6 @@ TEST_F(ProgramControlsTest, GlobalMenuEntriesAndIndexArithmetic)
     idle();
     EXPECT_EQ(plugin->getProgram(), 9);
     EXPECT_FLOAT_EQ(value(kMasterMix), 0.123f);
-
-    // "Clear Preset" puts the current program back to its defaults.
-    window()->click(at.h, at.v).chooseMenuEntry(5);
-    idle();
-    ProductProgram cleared;
-    cleared.clear();
-    EXPECT_FLOAT_EQ(value(kMasterMix), cleared.getValue(kMasterMix));
 }
 
 TEST_F(ProgramControlsTest, ProgramSteppersRepeatAndStopAtTheEnds)
@@ -147,8 +140,11 @@ TEST_F(ProgramControlsTest, MenusSaveClearAndLoadBackRealBankAndPresetFiles)
     EXPECT_EQ(ScriptedFileDialog::requests()[0].title, "Save fxb File");
     ASSERT_TRUE(std::filesystem::exists(bank + ".fxb")) << "the extension is added to a bare name";
 
+    // "Clear Preset" puts the current program back to its defaults.
     choose(kClearPreset);
-    ASSERT_NE(value(kMasterMix), 0.25f);
+    ProductProgram cleared;
+    cleared.clear();
+    ASSERT_FLOAT_EQ(value(kMasterMix), cleared.getValue(kMasterMix));
     // The preset selector's "Load Bank" loads the chosen bank too.
     ScriptedFileDialog::answer(bank + ".fxb");
     choose(kLoadBank, true);

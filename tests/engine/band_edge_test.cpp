@@ -36,7 +36,8 @@ TEST(BandEdges, UnlinkedEdgesStopAtEachOtherAndLinkedOnesMoveTogetherInsideTheRa
         {true, {0.3f, 0.8f}, kBpFilterLow, 0.6f, {0.5f, 1.0f}},
         {true, {0.3f, 0.8f}, kBpFilterLow, 0.0f, {0.0f, 0.5f}},
         {true, {0.3f, 0.8f}, kBpFilterHigh, 0.7f, {0.2f, 0.7f}},
-        // Stored inverted (a program or randomize can do that): they still never leave 0..1.
+        // Stored inverted while the switch is off (a program or randomize can do that): they still never
+        // leave 0..1.
         {true, {0.9f, 0.2f}, kBpFilterHigh, 0.6f, {1.0f, 0.3f}},
         {true, {0.9f, 0.2f}, kBpFilterLow, 0.0f, {0.7f, 0.0f}},
     };
@@ -49,16 +50,6 @@ TEST(BandEdges, UnlinkedEdgesStopAtEachOtherAndLinkedOnesMoveTogetherInsideTheRa
     }
     EXPECT_TRUE(f.engine->isConstraintOn());
     EXPECT_TRUE(f.engine->isChanged(kBpFilterHigh));
-}
-
-TEST(BandEdges, NoConstraintWhileTheSwitchIsOff)
-{
-    EngineFixture f("edges-off");
-    f.engine->setConstraint(false);
-    f.engine->setParameter(kBpFilterHigh, 0.2f);
-    f.engine->setParameter(kBpFilterLow, 0.7f);
-    EXPECT_FLOAT_EQ(f.engine->getParameter(kBpFilterLow), 0.7f);
-    EXPECT_FLOAT_EQ(f.engine->getParameter(kBpFilterHigh), 0.2f);
 }
 
 } // namespace

@@ -53,23 +53,6 @@ TEST(EngineFrame, VolumeChangeFollowsTheRecordRampOverSevenSubBlocks)
     EXPECT_NEAR(outL[63], 0.150f, 0.0005f);
 }
 
-TEST(EngineFrame, TwoHundredFramesRunAsSixtyFourSixtyFourSixtyFourAndEight)
-{
-    EngineFixture f("frame-subblocks");
-    f.engine->setParameter(kMasterVolume, 0.5f);
-    std::vector<float> in(200, 0.5f);
-    std::vector<float> outL(200), outR(200);
-    f.run(in, in, outL, outR);
-    auto gainAfter = [](int done) { return std::pow(rampValue(1.0f, 0.5f, done), 2.737f); };
-    // Each sub-block starts exactly on the previous one's target.
-    EXPECT_FLOAT_EQ(outL[64], 0.5f * gainAfter(64));
-    EXPECT_FLOAT_EQ(outL[128], 0.5f * gainAfter(128));
-    EXPECT_FLOAT_EQ(outL[192], 0.5f * gainAfter(192));
-    // The last sub-block has 8 frames: 7 steps of an eighth toward the 200-frame target.
-    float step = (gainAfter(200) - gainAfter(192)) / 8.0f;
-    EXPECT_NEAR(outL[199], 0.5f * (gainAfter(192) + 7.0f * step), 1e-6f);
-}
-
 TEST(EngineFrame, DryWetMixBlendsTheSanitisedInput)
 {
     EngineFixture f("frame-mix", {{kMasterMix, 0.25f}});
@@ -164,14 +147,10 @@ TEST(EngineFrame, AnyBlockSizeAndSampleRateGivesTheSameSteadyOutput)
     }
 }
 
-TEST(EngineFrame, SongPositionAdvancesAtTheTempoAndBadRatesAndTemposAreIgnored)
+TEST(EngineFrame, BadRatesTemposAndPositionsAreIgnored)
 {
+    // (How far the position runs in a block is checked with the plug-in core's tempo forwarding.)
     EngineFixture f("frame-position");
-    f.engine->setTempoAndPosition(120.0f, 0.0f);
-    std::vector<float> in(22050, 0.0f), outL(22050), outR(22050);
-    f.run(in, in, outL, outR);
-    EXPECT_NEAR(f.engine->getSongPosition(), 1.0, 1e-12);
-
     for (float rate : {0.0f, -48000.0f, NAN})
         f.engine->setSampleRate(rate);
     EXPECT_EQ(f.engine->getSampleRate(), 44100.0f);
@@ -188,10 +167,7 @@ TEST(EngineFrame, RecordsDriveBypassTypesAndModesAndResumeSnapsThem)
 {
     EngineFixture f("frame-records");
     ProductEngine& e = *f.engine;
-    e.setParameter(kMasterOn, 0.4f);
-    EXPECT_TRUE(e.isBypassed());
-    e.setParameter(kMasterOn, 0.5f);
-    EXPECT_FALSE(e.isBypassed());
+    // (The master switch's bypass is checked through the module's audio path.)
     e.setParameter(kMmFilterType, 0.03f);
     EXPECT_EQ(e.filterType(), 3);
     e.setParameter(kMmFilterType, 0.5f); // limited to the ten types

@@ -113,19 +113,6 @@ TEST(MidiLearn, ImmediateEventsApplyOnFirstChannelThenTheQueueEmpties)
     EXPECT_EQ(f.engine->getParameter(kDistMech), 0.0f);
 }
 
-TEST(MidiLearn, QueuedControllersCanBeAppliedWithoutProcessing)
-{
-    EngineFixture f("midi-passthrough");
-    bind(f, kMasterOn, 20);
-    send(*f.engine, 0xb0, 20, 0);
-    f.engine->applyQueuedControllers();
-    EXPECT_TRUE(f.engine->isBypassed());
-    // While bypassed the plug-in core passes audio through; the controller must still switch back on.
-    send(*f.engine, 0xb0, 20, 127);
-    f.engine->applyQueuedControllers();
-    EXPECT_FALSE(f.engine->isBypassed());
-}
-
 TEST(MidiLearn, PadAxisControllersDriveTheSelectedTargetAndFlipTheSquare)
 {
     EngineFixture f("midi-xy");

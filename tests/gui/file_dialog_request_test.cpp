@@ -1,8 +1,6 @@
-// File dialog requests: titles and filters as the menus ask for them, the rules every answer goes through,
-// and the scripted dialogs of the headless layer.
+// File dialog requests: titles and filters as the menus ask for them and the rules every answer goes through.
+// (The headless layer's scripted dialogs and link opener are driven by the editor's menu and link tests.)
 #include "gui/file_dialog_request.h"
-#include "gui/platform/headless/scripted_file_dialog.h"
-#include "gui/platform/headless/scripted_url_opener.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -46,37 +44,6 @@ TEST(FileDialogRequestTest, TitlesFiltersAndPathRules)
     EXPECT_EQ(load.accept(folder.file("bank.fxb")).path, folder.file("bank.fxb"));
     EXPECT_EQ(load.accept(folder.path.string()).status, Status::kFailed);
     EXPECT_EQ(FileDialogRequest::chooseFolder().accept(folder.path.string()).status, Status::kChosen);
-}
-
-TEST(FileDialogRequestTest, ScriptedDialogsAnswerInOrderAndRecordWhatWasAsked)
-{
-    ScriptedFileDialog::reset();
-    TempFolder folder("scripted");
-    ScriptedFileDialog::answer(folder.file("bank"));
-    ScriptedFileDialog::cancel();
-    ScriptedFileDialog::unavailable();
-    std::unique_ptr<FileDialog> dialog = FileDialog::create();
-    int waits = 0;
-    auto keepAlive = [&waits] { waits++; };
-    EXPECT_EQ(dialog->run(FileDialogRequest::save("fxb"), keepAlive).path, folder.file("bank.fxb"));
-    EXPECT_EQ(dialog->run(FileDialogRequest::save("fxb"), keepAlive).status, Status::kCancelled);
-    FileDialogResult missing = dialog->run(FileDialogRequest::open("fxp"), keepAlive);
-    EXPECT_EQ(missing.status, Status::kUnavailable);
-    EXPECT_FALSE(missing.reason.empty());
-    // Nothing left in the script: cancelled, never a hang.
-    EXPECT_EQ(dialog->run(FileDialogRequest::open("fxp"), keepAlive).status, Status::kCancelled);
-    EXPECT_EQ(waits, 4);
-    ASSERT_EQ(ScriptedFileDialog::requests().size(), 4u);
-    EXPECT_EQ(ScriptedFileDialog::requests()[2].title, "Load fxp File");
-    ScriptedFileDialog::reset();
-
-    ScriptedUrlOpener::reset();
-    std::unique_ptr<UrlOpener> opener = UrlOpener::create();
-    ScriptedUrlOpener::refuseNext("No xdg-open: install xdg-utils");
-    EXPECT_FALSE(opener->open("file:///manual.html", nullptr).opened);
-    EXPECT_TRUE(opener->open("file:///manual.html", nullptr).opened);
-    EXPECT_EQ(ScriptedUrlOpener::requested().size(), 2u);
-    ScriptedUrlOpener::reset();
 }
 
 }  // namespace

@@ -1,14 +1,9 @@
-// The frame: dirty views painted once and only where they are, containers' coordinates, and what the
-// headless window shows.
+// The frame: dirty views painted once and only where they are, transparent repaints, containers'
+// coordinates and presses passed through disabled views.
 #include "gui/c_draw_context.h"
 #include "gui/c_on_off_button.h"
 #include "gui/c_view_container.h"
-#include "gui/png_decoder.h"
 #include "toolkit_fixture.h"
-
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -57,17 +52,6 @@ TEST_F(ToolkitTest, OnlyDirtyViewsArePaintedAndOnlyTheirAreaIsShown)
     right->setValue(1.0f);
     run();
     EXPECT_EQ(right->draws, 2);
-}
-
-TEST_F(ToolkitTest, ARemovedViewLeavesTheBackgroundBehind)
-{
-    auto* swatch = add(new Swatch(CRect(10, 10, 50, 50)));
-    swatch->setValue(1.0f);
-    run();
-    EXPECT_EQ(window->screen().pixel(20, 20), PixelBuffer::pack(255, 0, 0, 255));
-    frame->removeView(swatch);
-    run();
-    EXPECT_EQ(window->screen().pixel(20, 20), PixelBuffer::pack(212, 208, 200, 255));
 }
 
 TEST_F(ToolkitTest, ATransparentControlIsRepaintedOverWhatIsBeneathIt)
@@ -131,28 +115,6 @@ TEST_F(ToolkitTest, DisabledViewsLetThePressThroughToWhatIsBelow)
     run();
     EXPECT_EQ(below->pressedAt, CPoint(20, 20));
     EXPECT_EQ(above->pressedAt, CPoint(-1, -1));
-}
-
-TEST_F(ToolkitTest, TheWindowKeepsTheHostsHandleAndWritesWhatItShowsToPng)
-{
-    int parent = 0;
-    CFrame* hosted = new CFrame(CRect(0, 0, 30, 20), &parent, nullptr);
-    ASSERT_TRUE(hosted->open());
-    HeadlessWindow* shown = HeadlessWindow::of(hosted);
-    EXPECT_EQ(shown->parentWindow(), &parent);
-    EXPECT_EQ(HeadlessWindow::latest(), shown);
-    hosted->idle();
-    std::string path = std::string(RAVENSOOT_BINARY_DIR) + "/frame_test_screen.png";
-    ASSERT_TRUE(shown->writePng(path));
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    PixelBuffer read;
-    ASSERT_TRUE(PngDecoder::decode(bytes.data(), bytes.size(), read));
-    EXPECT_EQ(read.width(), 30);
-    EXPECT_EQ(read.pixel(29, 19), PixelBuffer::pack(211, 207, 199, 255));  // 212, 208, 200 after ÷256
-    std::remove(path.c_str());
-    hosted->dropReference();
-    EXPECT_EQ(HeadlessWindow::latest(), window);
 }
 
 }  // namespace

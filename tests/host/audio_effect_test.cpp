@@ -21,7 +21,6 @@ public:
             *destroyed = true;
     }
     void setProgramName(char* name) override { lastName = name; }
-    void getProgramName(char* name) override { std::strcpy(name, std::string(100, 'p').c_str()); }
     void getParameterName(VstInt32, char* text) override { std::strcpy(text, std::string(60, 'q').c_str()); }
     void setParameter(VstInt32 index, float value) override
     {
@@ -94,12 +93,8 @@ TEST(AudioEffect, TextsToTheHostAreBoundedAndHostTextsAreReadOnlyToTheirEnd)
 {
     ProbeEffect effect;
     AEffect* e = effect.getAeffect();
+    // (Program names cut to the host's 24 bytes are checked through the module's entry point.)
     char buffer[128];
-    std::memset(buffer, 'Z', sizeof(buffer));
-    dispatch(e, effGetProgramName, 0, 0, buffer);
-    EXPECT_EQ(std::string(buffer), std::string(23, 'p'));
-    EXPECT_EQ(buffer[24], 'Z');
-
     std::memset(buffer, 'Z', sizeof(buffer));
     dispatch(e, effGetParamName, 0, 0, buffer);
     EXPECT_EQ(std::string(buffer), std::string(31, 'q'));

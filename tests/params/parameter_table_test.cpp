@@ -10,15 +10,9 @@
 
 TEST(ParameterTable, HoldsSixtySixRecordsInTheHostOrder)
 {
+    // (Names, ranges and kinds are what the texts through the entry point, the skin and the bindings file show.)
     EXPECT_EQ(kParameterCount, 66);
-    EXPECT_STREQ(kParameterTable[0].name, "BpFilterOn");
-    EXPECT_STREQ(kParameterTable[kMasterVolume].name, "MasterVolume");
-    EXPECT_STREQ(kParameterTable[kMasterVolume].shortName, "MasterVol");
-    EXPECT_STREQ(kParameterTable[kMagicEQMode].name, "MagicEQMode");
     EXPECT_STREQ(kParameterTable[kAutomatableCount].name, "Unused");
-    EXPECT_STREQ(kParameterTable[kInfoLink].name, "InfoLink");
-    EXPECT_EQ(kParameterTable[kCompressAmount].maximum, 0.99f);
-    EXPECT_EQ(kParameterTable[kMmFilterCutoff].kind, 6);
     for (int i = 0; i < kParameterCount; ++i) {
         const ParameterRow& row = kParameterTable[i];
         EXPECT_LT(std::strlen(row.name), 32u);
@@ -49,13 +43,10 @@ TEST(ParameterTable, TargetListNamesTwentyThreeRecordsByTheirShortNames)
 
 TEST(ParameterTable, SyncDivisionsRunFromTripletThirtySecondToDottedThirtyTwoBars)
 {
-    EXPECT_STREQ(kSyncDivisionLabels[0], "1/32T");
-    EXPECT_STREQ(kSyncDivisionLabels[10], "1/4");
-    EXPECT_STREQ(kSyncDivisionLabels[32], "32/1*");
+    // (The labels reach the host's texts, checked through the entry point.) Each plain division sits between
+    // its triplet (2/3) and its dotted form (3/2), and doubles the one before: the two ends fix the rest.
     EXPECT_EQ(kSyncDivisionFactors[0], static_cast<float>(1.0 / 48.0));
-    EXPECT_EQ(kSyncDivisionFactors[15], static_cast<float>(2.0 / 3.0));
     EXPECT_EQ(kSyncDivisionFactors[32], 48.0f);
-    // Each plain division sits between its triplet (2/3) and its dotted form (3/2).
     for (int i = 1; i < kSyncDivisionCount; i += 3) {
         EXPECT_EQ(kSyncDivisionFactors[i - 1], kSyncDivisionFactors[i] * 2.0f / 3.0f) << i;
         EXPECT_EQ(kSyncDivisionFactors[i + 1], kSyncDivisionFactors[i] * 1.5f) << i;

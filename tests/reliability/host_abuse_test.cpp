@@ -86,27 +86,37 @@ TEST(HostAbuseScan, CloseRightAfterMainAsScannersDo)
     }
 }
 
-// Meaningful once the product has an editor: until then every editor request answers 0.
+// The default skin's editor opened without a window (the headless layer), again and again, with audio,
+// parameter and program changes while it is open, idles after the close and closes without an open.
 TEST(HostAbuseEditor, OpenedAndClosedFiveHundredTimesWithIdleAfterCloseAndCloseWithoutOpen)
 {
     TestHost host(builtModule());
     ASSERT_TRUE(host.open());
+    EXPECT_TRUE(host.record()->flags & effFlagsHasEditor);
+    ERect* rect = nullptr;
+    ASSERT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_TRUE(rect->right == 900 && rect->bottom == 560);
     host.dispatch(effMainsChanged, 0, 1);
     host.dispatch(effEditClose);
     host.dispatch(effEditIdle);
     int window = 0;
     StereoBlock block(256);
     for (int i = 0; i < 500; ++i) {
-        ERect* rect = nullptr;
         host.dispatch(effEditGetRect, 0, 0, &rect);
-        host.dispatch(effEditOpen, 0, 0, &window);
+        EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 0), -1) << "no window yet";
+        ASSERT_EQ(host.dispatch(effEditOpen, 0, 0, &window), 1) << i;
         host.dispatch(effEditIdle);
         if (i % 25 == 0) {
+            EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 0), 0) << "keys are left to the host";
+            EXPECT_EQ(host.dispatch(effSetEditKnobMode, 0, 2), 1);
+            host.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f);
             block.tone(i * 256L);
             block.processReplacing(host);
             ASSERT_EQ(block.firstBadOutput(), -1) << i;
             host.setParameter(i % 53, 0.5f);
             host.dispatch(effSetProgram, 0, i % 64);
+            host.dispatch(effEditIdle);
         }
         host.dispatch(effEditClose);
         host.dispatch(effEditIdle);

@@ -1,7 +1,7 @@
-// NaN, infinity and denormals at the input, with every section on and with each section alone: the output
-// stays finite and limited throughout, and three seconds later it sounds as it does in an instance that got
-// silence in their place. Huge finite values after that keep the output finite and limited too (how long
-// the units take to come back from 1e30 is the chain's own test).
+// NaN, infinity and denormals at the module's input with every section on: the output stays finite and
+// limited throughout, and three seconds later it sounds as it does in an instance that got silence in their
+// place. Huge finite values after that keep the output finite and limited too. (Each unit alone under the
+// same abuse is the chain's own test.)
 #include "reliability_host.h"
 
 #include <limits>
@@ -25,38 +25,17 @@ const Burst kBursts[] = {
 };
 const Burst kHugeBursts[] = {{"FLT_MAX", std::numeric_limits<float>::max()}, {"-1e30", -1e30f}};
 
-// Two instances fed the same tone; one also gets bursts of a bad value.
-class InputBurst : public ::testing::TestWithParam<const char*> {
+// Two instances with every section on fed the same tone; one also gets bursts of a bad value.
+class InputBurst : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(clean.open());
         ASSERT_TRUE(hit.open());
         for (TestHost* host : {&clean, &hit}) {
-            setUp(*host);
+            switchEverythingOn(*host);
             host->dispatch(effSetSampleRate, 0, 0, nullptr, 44100.0f);
             host->dispatch(effMainsChanged, 0, 1);
-        }
-    }
-
-    void setUp(TestHost& host)
-    {
-        std::string section = GetParam();
-        if (section == "everything") {
-            switchEverythingOn(host);
-            return;
-        }
-        // Everything off but the master, then the one section with its amounts up.
-        setDefaults(host);
-        for (VstInt32 i = 0; i < host.record()->numParams; ++i) {
-            std::string name = host.text(effGetParamName, i);
-            if (name.size() > 2 && name.compare(name.size() - 2, 2, "On") == 0)
-                host.setParameter(i, name == "MasterOn" ? 1.0f : 0.0f);
-        }
-        setByName(host, section.c_str(), 1.0f);
-        if (section == "DistOn") {
-            for (const char* amount : {"DistBitCrusher", "DistMech", "DistTube", "DistXcita"})
-                setByName(host, amount, 0.6f);
         }
     }
 
@@ -106,7 +85,7 @@ protected:
 
 } // namespace
 
-TEST_P(InputBurst, OutputStaysSoundAndRecovers)
+TEST_F(InputBurst, OutputStaysSoundAndRecovers)
 {
     long position = 0;
     for (const Burst& burst : kBursts)
@@ -122,8 +101,3 @@ TEST_P(InputBurst, OutputStaysSoundAndRecovers)
         runBurst(burst, position);
     settledPower(hit, position, kMeasureBlocks);
 }
-
-INSTANTIATE_TEST_SUITE_P(Sections, InputBurst,
-                         ::testing::Values("everything", "BpFilterOn", "DistOn", "MmFilterOn", "FlangerOn",
-                                           "MagicEQOn", "CompressOn"),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "host/module_copy.h"
 #include "support/temp_folder.h"
@@ -44,18 +45,11 @@ TEST(BankTool, ValuesWithUnitsReachTheModuleAsAHostShowsThem)
     ASSERT_TRUE(host.open());
     EXPECT_EQ(host.text(effGetProgramName), "First");
     EXPECT_EQ(host.text(effGetProgramNameIndexed, 63), "Number 64");
-    auto shown = [&host](int index) { return host.text(effGetParamDisplay, index); };
-    EXPECT_EQ(shown(1), "304");
-    EXPECT_EQ(shown(2), "3355");
+    const std::pair<int, const char*> shown[] = {{1, "304"}, {2, "3355"}, {18, "4060"}, {16, "0.8"}, {28, "300.0"},
+        {27, "-20"}, {31, "-6"}, {30, "40"}, {36, "1/4 bars"}, {42, "4.0 Hz"}};
+    for (const auto& [index, text] : shown)
+        EXPECT_EQ(host.text(effGetParamDisplay, index), text) << index;
     EXPECT_EQ(host.getParameter(14), 0.08f);
-    EXPECT_EQ(shown(18), "4060");
-    EXPECT_EQ(shown(16), "0.8");
-    EXPECT_EQ(shown(28), "300.0");
-    EXPECT_EQ(shown(27), "-20");
-    EXPECT_EQ(shown(31), "-6");
-    EXPECT_EQ(shown(30), "40");
-    EXPECT_EQ(shown(36), "1/4 bars");
-    EXPECT_EQ(shown(42), "4.0 Hz");
     EXPECT_EQ(host.getParameter(33), 0.15f);
     EXPECT_EQ(host.getParameter(40), 0.05f);
     // What the source leaves out is what "Clear Preset" gives.

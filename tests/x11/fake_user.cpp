@@ -117,15 +117,10 @@ Window FakeUser::waitForMenu(CRect& rootArea, int timeoutMs)
 bool FakeUser::waitUntilNoMenu(int timeoutMs)
 {
     for (int waited = 0; waited < timeoutMs; waited += 5) {
-        if (countMenus(display) == 0)
+        if (menusOn(display).empty())
             return true;
         pause(5);
     }
     found = false;
     return false;
-}
-
-int FakeUser::countMenus(Display* display)
-{
-    return int(menusOn(display).size());
 }

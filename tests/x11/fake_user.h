@@ -37,10 +37,6 @@ public:
     // A mapped override-redirect window (a menu) on the root; 0 when none came within timeoutMs.
     Window waitForMenu(CRect& rootArea, int timeoutMs = 5000);
     bool waitUntilNoMenu(int timeoutMs = 5000);
-    Display* connection() const { return display; }
-
-    // The menus open right now.
-    static int countMenus(Display* display);
 
 private:
     void sync();
