@@ -120,6 +120,9 @@ int main(int argc, char** argv)
         HeadlessClock::advance(200);
         effect->dispatcher(effect, effEditIdle, 0, 0, nullptr, 0.0f);
     }
+    // The rectangle belongs to the editor, which goes with the plug-in: keep its size before that.
+    const int width = rect != nullptr ? rect->right - rect->left : 0;
+    const int height = rect != nullptr ? rect->bottom - rect->top : 0;
     HeadlessWindow* window = HeadlessWindow::latest();
     bool written = window != nullptr && window->writePng(out);
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
@@ -128,7 +131,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ravensoot-snapshot: cannot write %s\n", out.c_str());
         return 1;
     }
-    std::printf("ravensoot-snapshot: %dx%d editor written to %s\n", rect != nullptr ? rect->right : 0,
-                rect != nullptr ? rect->bottom : 0, out.c_str());
+    std::printf("ravensoot-snapshot: %dx%d editor written to %s\n", width, height, out.c_str());
     return 0;
 }
