@@ -74,9 +74,9 @@ bool PluginProgram::read(ChunkStream& stream, std::int32_t fileId)
         // A broken version or a count that does not fit: skip the values, keep all 0.
         if (stored > 0 && !stream.skip(static_cast<std::uint64_t>(stored) * 4u))
             return false;
-        if (!(version >= 0.0f) || stored > count || stored < 0)
+        if (!(version >= 0.0f) || (fileId == id && (stored > count || stored < 0)))
             return false;
-        // A record of another plug-in: its name is taken, its values are not.
+        // A record of another plug-in: its name is taken, its values are not, whatever it counts.
         readExtra(stream, version, fileId);
         return true;
     }

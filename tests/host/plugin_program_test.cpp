@@ -95,10 +95,15 @@ TEST(PluginProgram, BadVersionOrCountGivesZerosAndTheNextRecordStillReads)
         bool named;
         std::int32_t count;
         const char* nameAfter;
+        std::int32_t id;
+        bool good;
     } cases[] = {
-        {-1.0f, false, 53, "Init"}, // negative: no name field, values skipped
-        {nan, false, 53, "Init"},   {3.0f, true, 60, "Bad"}, // too many values: name taken, values skipped
-        {3.0f, true, -5, "Bad"},    {0.1f, false, 53, "Init"}, // 0.1 itself carries no name, values are good
+        {-1.0f, false, 53, "Init", kProductId, false}, // negative: no name field, values skipped
+        {nan, false, 53, "Init", kProductId, false},
+        {3.0f, true, 60, "Bad", kProductId, false}, // too many values: name taken, values skipped
+        {3.0f, true, -5, "Bad", kProductId, false},
+        {0.1f, false, 53, "Init", kProductId, true}, // 0.1 itself carries no name, values are good
+        {3.0f, true, 60, "Bad", 0x41424344, true}, // another plug-in's record: name taken, whatever it counts
     };
     for (const Case& c : cases) {
         FxBytes bytes;
@@ -107,15 +112,12 @@ TEST(PluginProgram, BadVersionOrCountGivesZerosAndTheNextRecordStillReads)
         ChunkStream in;
         in.openMemoryRead(bytes.bytes.data(), static_cast<std::uint32_t>(bytes.bytes.size()));
         ProductProgram first, second;
-        bool good = first.read(in, kProductId);
+        EXPECT_EQ(first.read(in, c.id), c.good) << c.version << " " << c.count;
         EXPECT_STREQ(first.getName(), c.nameAfter);
-        if (c.version == 0.1f) {
-            EXPECT_TRUE(good);
+        if (c.version == 0.1f)
             EXPECT_EQ(first.getValue(52), 0.75f);
-        } else {
-            EXPECT_FALSE(good) << c.version << " " << c.count;
+        else
             EXPECT_TRUE(allZero(first));
-        }
         EXPECT_TRUE(second.read(in, kProductId));
         EXPECT_STREQ(second.getName(), "Next") << c.version << " " << c.count;
         EXPECT_EQ(second.getValue(0), 0.25f);
