@@ -120,7 +120,9 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
         VstKeyCode key;
         key.character = index;
         key.virt = static_cast<unsigned char>(value & 0xFF);
-        key.modifier = static_cast<unsigned char>(static_cast<int>(opt) & 0xFF);
+        // The modifiers come as a float; a NaN or huge one (a confused host) counts as none.
+        const bool convertible = opt > -2147483648.0f && opt < 2147483648.0f;
+        key.modifier = static_cast<unsigned char>((convertible ? static_cast<int>(opt) : 0) & 0xFF);
         return opcode == effEditKeyDown ? editor->onKeyDown(key) : editor->onKeyUp(key);
     }
     case effSetEditKnobMode:

@@ -2,6 +2,7 @@
 // and (in the sanitizer build) no leak or bad access.
 #include "reliability_host.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -109,6 +110,7 @@ TEST(HostAbuseEditor, OpenedAndClosedFiveHundredTimesWithIdleAfterCloseAndCloseW
         host.dispatch(effEditIdle);
         if (i % 25 == 0) {
             EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 0), 0) << "keys are left to the host";
+            EXPECT_EQ(host.dispatch(effEditKeyUp, 'a', 0, nullptr, std::nanf("")), 0) << "NaN modifiers";
             EXPECT_EQ(host.dispatch(effSetEditKnobMode, 0, 2), 1);
             host.dispatch(effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f);
             block.tone(i * 256L);
