@@ -19,6 +19,7 @@
 #include "params/parameter_table.h"
 #include "params/value_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -109,8 +110,13 @@ bool CEffectEditor::createProductControl(CControl*& slot, const char* type, CBit
     } else if (std::strcmp(type, "TextDisplay") == 0) {
         control = new CTextDisplay(CRect(x1, y1, x2, y2), this, tag, getBitmap("Background"), getFont("FontDisplay"));
     } else if (std::strcmp(type, "VersionDisplay") == 0) {
-        char text[64];
-        int n = std::snprintf(text, sizeof text, "Version v%1.2f", double(engine->getVersion()));
+        char text[64] = "Version v";
+        // "%1.2f" would follow the host's locale and show "v3,10" under a decimal comma.
+        const size_t prefix = std::strlen(text);
+        auto written = std::to_chars(text + prefix, text + sizeof text - 1, double(engine->getVersion()),
+                                     std::chars_format::fixed, 2);
+        *(written.ec == std::errc() ? written.ptr : text + prefix) = '\0';
+        const int n = int(std::strlen(text));
         auto* display = new CTextDisplay(CRect(sat(int64_t(x2) - 6 * n), y1, x2, y2), this, tag,
                                          getBitmap("Background"), getFont("FontVersion"));
         display->setText(text);

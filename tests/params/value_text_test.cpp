@@ -1,12 +1,12 @@
 // Value texts of every kind against the listed examples, without overrun, independent of the C locale.
 #include "params/value_text.h"
+#include "support/comma_locale.h"
 #include "support/parameter_record.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -59,21 +59,6 @@ TEST(ValueText, OutOfRangeValuesGiveShortTextsWithoutOverrun)
     p.target = -1e30f;
     formatValue(p, buffer, 4);
     EXPECT_EQ(std::string(buffer), "-21");
-}
-
-// A locale whose decimal point is a comma: an installed one, or one compiled into the build tree.
-bool selectCommaLocale()
-{
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"})
-        if (std::setlocale(LC_NUMERIC, name) != nullptr)
-            return true;
-    const std::string folder = std::string(RAVENSOOT_BINARY_DIR) + "/test-locales";
-    const std::string command = "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" + folder +
-                                "/de_DE.UTF-8' >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0)
-        return false;
-    setenv("LOCPATH", folder.c_str(), 1);
-    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
 }
 
 TEST(ValueText, HostLocaleDoesNotChangeTheDecimalPoint)
