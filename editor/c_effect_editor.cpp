@@ -309,8 +309,14 @@ bool CEffectEditor::onControlChanged(int tag, float value, CDrawContext*)
         return true;
     }
     if (tag == kMorphSquare) {
-        // The pad writes its two targets through the automated set itself; its move ends any value display.
+        // The pad has written its targets into the engine (or only closed its menu): its move ends any value
+        // display, and both targets go to the program and the host.
         setUserEdit(false);
+        for (int axis : {kMorphXParam, kMorphYParam}) {
+            int target = morphTarget(axis);
+            if (target >= 0)
+                getPlugin()->setParameterAutomated(target, getEngine()->getParameter(target));
+        }
         return true;
     }
     return false;

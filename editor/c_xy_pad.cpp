@@ -136,12 +136,14 @@ void CXYPad::mouse(CDrawContext* context, CPoint& where, int32_t buttons)
         for (int32_t now = buttons; now != 0;) {
             float x = along(at.h, inner.left, inner.right - inner.left);
             float y = along(at.v, inner.top, inner.bottom - inner.top);
-            // The editor clears its value display first, so the writes below do not show as values.
+            if (EngineBase* engine = plugin->getEngine()) {
+                if (xTarget != kNoTarget && x >= 0.0f)
+                    engine->setParameter(xTarget, x);
+                if (yTarget != kNoTarget && y >= 0.0f)
+                    engine->setParameter(yTarget, 1.0f - y);
+            }
+            // The editor sends both targets on through the plug-in's automated set: program and host follow.
             tellListener(context);
-            if (xTarget != kNoTarget && x >= 0.0f)
-                plugin->setParameterAutomated(xTarget, x);
-            if (yTarget != kNoTarget && y >= 0.0f)
-                plugin->setParameterAutomated(yTarget, 1.0f - y);
             setDirty(true);
             if (frame != nullptr) {
                 frame->paintDirtyViews();

@@ -125,9 +125,18 @@ TEST_F(SkinControlsTest, PadMenuArmsLearnForEitherAxisSelector)
     auto* pad = dynamic_cast<CXYPad*>(editor()->getControl(kMorphSquare));
     ASSERT_NE(pad, nullptr);
     const int x = pad->getXTarget();
+    const int y = pad->getYTarget();
     const float before = value(x);
+    InProcessHost::requests().clear();
     rightClickChoosing(kMorphSquare, CXYPad::kLearnY);
     EXPECT_EQ(plugin->getEngine()->getMidiLearnIndex(), kMorphYParam);
+    // Closing the menu tells the editor, which sends both targets' values on to the host.
+    const std::vector<HostCall> sent = InProcessHost::calls(audioMasterAutomate);
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0].index, x);
+    EXPECT_FLOAT_EQ(sent[0].opt, before);
+    EXPECT_EQ(sent[1].index, y);
+    EXPECT_FLOAT_EQ(sent[1].opt, value(y));
     rightClickChoosing(kMorphSquare, CXYPad::kLearnX);
     EXPECT_EQ(plugin->getEngine()->getMidiLearnIndex(), kMorphXParam);
     EXPECT_FLOAT_EQ(value(x), before) << "the menu moves nothing";
